@@ -1,0 +1,29 @@
+#include "datafailure.h"
+
+namespace tirta {
+
+using namespace Qt::StringLiterals;
+
+QString describe(const DataFailure& failure)
+{
+    switch (failure.error) {
+    case DataError::None:
+        return {};
+    case DataError::FileMissing:
+        return u"File data tidak ditemukan: "_s + failure.detail;
+    case DataError::NotADatabase:
+        return u"File data rusak atau bukan file data Tirtamaya: "_s + failure.detail;
+    case DataError::MissingTable:
+        return u"File data tidak memiliki tabel "_s + failure.table + u'.';
+    case DataError::MissingField:
+        return u"File data tidak memiliki kolom "_s + failure.field + u" pada tabel "_s + failure.table
+            + u'.';
+    case DataError::QueryFailed:
+        return failure.detail;
+    case DataError::WriteFailed:
+        return u"File data tidak dapat ditulis: "_s + failure.detail;
+    }
+    return {};
+}
+
+} // namespace tirta

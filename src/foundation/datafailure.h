@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace tirta {
+
+/// Why a data file could not be used.
+enum class DataError
+{
+    None,
+    FileMissing, ///< no file at the path
+    NotADatabase, ///< empty, damaged or foreign file
+    MissingTable, ///< a table the program reads is absent (`table`)
+    MissingField, ///< a field the program reads is absent (`table`, `field`)
+    QueryFailed, ///< the engine rejected a statement (`detail`)
+    WriteFailed, ///< a data file could not be written (`detail`)
+};
+
+/// The error value that data-file operations hand back instead of throwing.
+struct DataFailure
+{
+    DataError error = DataError::None;
+    QString table;
+    QString field;
+    QString detail;
+
+    bool failed() const { return error != DataError::None; }
+};
+
+/// A short Indonesian description of a failure, for the window that reports it.
+QString describe(const DataFailure& failure);
+
+} // namespace tirta

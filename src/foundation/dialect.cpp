@@ -1,0 +1,385 @@
+#include "dialect.h"
+
+#include <QChar>
+#include <sqlite3.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tirta::dialect {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// ---- UTF-8 and case folding ------------------------------------------------------------
+
+char32_t decodeUtf8(std::string_view s, size_t& i)
+{
+    const auto byte = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char b0 = byte(i);
+    if (b0 < 0x80) {
+        ++i;
+        return b0;
+    }
+    int length = b0 >= 0xF0 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC0 ? 2 : 1;
+    if (length == 1 || i + length > s.size()) {
+        ++i; // a stray byte stands for itself
+        return b0;
+    }
+    char32_t c = b0 & (0x7F >> length);
+    for (int k = 1; k < length; ++k)
+        c = (c << 6) | (byte(i + k) & 0x3F);
+    i += length;
+    return c;
+}
+
+void appendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+char32_t fold(char32_t c)
+{
+    if (c < 0x80)
+        return (c >= 'A' && c <= 'Z') ? c + 32 : c;
+    return QChar::toCaseFolded(c);
+}
+
+// Folds UTF-8 text into `out`; ASCII bytes take the quick path.
+void foldUtf8(std::string_view s, std::string& out)
+{
+    out.clear();
+    out.reserve(s.size());
+    size_t i = 0;
+    while (i < s.size()) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (b < 0x80) {
+            out.push_back(static_cast<char>((b >= 'A' && b <= 'Z') ? b + 32 : b));
+            ++i;
+        } else {
+            appendUtf8(out, fold(decodeUtf8(s, i)));
+        }
+    }
+}
+
+// ---- LIKE patterns -----------------------------------------------------------------------
+
+struct Token
+{
+    enum Kind
+    {
+        Literal,
+        AnyRun,
+        AnyOne,
+        Digit,
+        Class
+    } kind
+        = Literal;
+    std::string literal; // folded UTF-8, for Literal
+    std::vector<std::pair<char32_t, char32_t>> ranges; // folded, for Class
+    bool negated = false;
+};
+
+struct Pattern
+{
+    std::vector<Token> tokens;
+    // "*word*", the shape of every search criterion: a plain substring test.
+    bool isContains = false;
+};
+
+Pattern compile(std::string_view pattern)
+{
+    Pattern compiled;
+    auto literal = [&]() -> std::string& {
+        if (compiled.tokens.empty() || compiled.tokens.back().kind != Token::Literal)
+            compiled.tokens.push_back(Token {});
+        return compiled.tokens.back().literal;
+    };
+    size_t i = 0;
+    while (i < pattern.size()) {
+        const char c = pattern[i];
+        if (c == '*') {
+            if (compiled.tokens.empty() || compiled.tokens.back().kind != Token::AnyRun)
+                compiled.tokens.push_back(Token { Token::AnyRun, {}, {}, false });
+            ++i;
+        } else if (c == '?') {
+            compiled.tokens.push_back(Token { Token::AnyOne, {}, {}, false });
+            ++i;
+        } else if (c == '#') {
+            compiled.tokens.push_back(Token { Token::Digit, {}, {}, false });
+            ++i;
+        } else if (c == '[' && pattern.find(']', i + 1) != std::string_view::npos) {
+            const size_t close = pattern.find(']', i + 1);
+            std::string_view body = pattern.substr(i + 1, close - i - 1);
+            Token token { Token::Class, {}, {}, false };
+            if (!body.empty() && body.front() == '!') {
+                token.negated = true;
+                body.remove_prefix(1);
+            }
+            size_t k = 0;
+            while (k < body.size()) {
+                const char32_t from = fold(decodeUtf8(body, k));
+                char32_t to = from;
+                if (k + 1 < body.size() && body[k] == '-') {
+                    ++k;
+                    to = fold(decodeUtf8(body, k));
+                }
+                token.ranges.emplace_back(from, to);
+            }
+            if (token.ranges.empty() && !token.negated)
+                literal(); // "[]" matches the empty string: nothing to add
+            else
+                compiled.tokens.push_back(std::move(token));
+            i = close + 1;
+        } else {
+            std::string& out = literal();
+            appendUtf8(out, fold(decodeUtf8(pattern, i)));
+        }
+    }
+    const auto& t = compiled.tokens;
+    compiled.isContains = t.size() == 3 && t[0].kind == Token::AnyRun && t[1].kind == Token::Literal
+        && t[2].kind == Token::AnyRun;
+    return compiled;
+}
+
+bool matchOne(const Token& token, char32_t c)
+{
+    switch (token.kind) {
+    case Token::AnyOne:
+        return true;
+    case Token::Digit:
+        return c >= '0' && c <= '9';
+    case Token::Class: {
+        bool inside = false;
+        for (const auto& [from, to] : token.ranges)
+            inside = inside || (c >= from && c <= to);
+        return inside != token.negated;
+    }
+    default:
+        return false;
+    }
+}
+
+// Glob match of folded text from token `t` on; backtracks only at "*".
+bool matchFrom(const Pattern& p, size_t t, std::string_view text, size_t i)
+{
+    while (t < p.tokens.size()) {
+        const Token& token = p.tokens[t];
+        if (token.kind == Token::Literal) {
+            if (text.substr(i, token.literal.size()) != token.literal)
+                return false;
+            i += token.literal.size();
+        } else if (token.kind == Token::AnyRun) {
+            if (t + 1 == p.tokens.size())
+                return true;
+            const Token& next = p.tokens[t + 1];
+            while (i <= text.size()) {
+                if (next.kind == Token::Literal) {
+                    const size_t found = text.find(next.literal, i);
+                    if (found == std::string_view::npos)
+                        return false;
+                    i = found;
+                }
+                if (matchFrom(p, t + 1, text, i))
+                    return true;
+                if (i == text.size())
+                    return false;
+                decodeUtf8(text, i);
+            }
+            return false;
+        } else {
+            if (i >= text.size() || !matchOne(token, decodeUtf8(text, i)))
+                return false;
+        }
+        ++t;
+    }
+    return i == text.size();
+}
+
+bool matchFolded(const Pattern& p, std::string_view foldedText)
+{
+    if (p.isContains) {
+        const std::string& word = p.tokens[1].literal;
+        return memmem(foldedText.data(), foldedText.size(), word.data(), word.size()) != nullptr;
+    }
+    return matchFrom(p, 0, foldedText, 0);
+}
+
+void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
+    if (argc < 2 || sqlite3_value_type(argv[0]) == SQLITE_NULL
+        || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    // The pattern is the same for every row of a statement: compile it once.
+    auto* pattern = static_cast<Pattern*>(sqlite3_get_auxdata(context, 0));
+    if (!pattern) {
+        const auto* raw = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+        auto compiled = std::make_unique<Pattern>(
+            compile(std::string_view(raw, static_cast<size_t>(sqlite3_value_bytes(argv[0])))));
+        pattern = compiled.get();
+        sqlite3_set_auxdata(context, 0, compiled.release(), [](void* p) { delete static_cast<Pattern*>(p); });
+        if (!sqlite3_get_auxdata(context, 0)) {
+            // SQLite may drop auxiliary data at once; keep a private copy for this call.
+            thread_local Pattern fallback;
+            fallback = compile(std::string_view(raw, static_cast<size_t>(sqlite3_value_bytes(argv[0]))));
+            pattern = &fallback;
+        }
+    }
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[1]));
+    thread_local std::string folded;
+    foldUtf8(std::string_view(text, static_cast<size_t>(sqlite3_value_bytes(argv[1]))), folded);
+    sqlite3_result_int(context, matchFolded(*pattern, folded) ? 1 : 0);
+}
+
+int compareUtf8(std::string_view a, std::string_view b)
+{
+    size_t i = 0;
+    size_t k = 0;
+    while (i < a.size() && k < b.size()) {
+        const char32_t ca = fold(decodeUtf8(a, i));
+        const char32_t cb = fold(decodeUtf8(b, k));
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    if (i < a.size())
+        return 1;
+    return k < b.size() ? -1 : 0;
+}
+
+int collate(void*, int n1, const void* p1, int n2, const void* p2)
+{
+    return compareUtf8(std::string_view(static_cast<const char*>(p1), static_cast<size_t>(n1)),
+        std::string_view(static_cast<const char*>(p2), static_cast<size_t>(n2)));
+}
+
+bool isIdentifierStart(QChar c)
+{
+    return c.isLetter() || c == u'_';
+}
+bool isIdentifierPart(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_';
+}
+
+} // namespace
+
+QString toSqlite(QStringView jet)
+{
+    QString out;
+    out.reserve(jet.size() + 8);
+    qsizetype i = 0;
+    const qsizetype n = jet.size();
+    while (i < n) {
+        const QChar c = jet[i];
+        if (c == u'\'') {
+            // A quoted text: copy it whole, doubled quotes included.
+            const qsizetype start = i++;
+            while (i < n) {
+                if (jet[i] == u'\'' && i + 1 < n && jet[i + 1] == u'\'')
+                    i += 2;
+                else if (jet[i] == u'\'')
+                    break;
+                else
+                    ++i;
+            }
+            i = qMin(i + 1, n);
+            out += jet.mid(start, i - start);
+            if (i == n && (i - start < 2 || jet[n - 1] != u'\''))
+                out += u'\''; // close an unterminated text so the statement fails cleanly, not oddly
+        } else if (c == u'"') {
+            // The dialect also quotes texts with double quotes; SQLite reads those as names.
+            out += u'\'';
+            ++i;
+            while (i < n) {
+                if (jet[i] == u'"' && i + 1 < n && jet[i + 1] == u'"') {
+                    out += u'"';
+                    i += 2;
+                } else if (jet[i] == u'"') {
+                    ++i;
+                    break;
+                } else {
+                    if (jet[i] == u'\'')
+                        out += u'\'';
+                    out += jet[i++];
+                }
+            }
+            out += u'\'';
+        } else if (c == u'[') {
+            const qsizetype close = jet.indexOf(u']', i);
+            const qsizetype end = close < 0 ? n : close + 1;
+            out += jet.mid(i, end - i);
+            i = end;
+        } else if (c.isDigit() && (i == 0 || !isIdentifierPart(jet[i - 1]))) {
+            const qsizetype start = i;
+            while (i < n && (jet[i].isDigit() || jet[i] == u'.'))
+                ++i;
+            out += jet.mid(start, i - start);
+            // "nr=1AND Aktif=1": the dialect lets a keyword touch a number, SQLite does not.
+            if (i < n && isIdentifierStart(jet[i]))
+                out += u' ';
+        } else if (isIdentifierStart(c)) {
+            const qsizetype start = i;
+            while (i < n && isIdentifierPart(jet[i]))
+                ++i;
+            const QStringView word = jet.mid(start, i - start);
+            if (word.compare(u"True", Qt::CaseInsensitive) == 0)
+                out += u"-1"_s;
+            else if (word.compare(u"False", Qt::CaseInsensitive) == 0)
+                out += u'0';
+            else
+                out += word;
+        } else {
+            out += c;
+            ++i;
+        }
+    }
+    return out;
+}
+
+bool registerFunctions(sqlite3* db)
+{
+    constexpr int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    return sqlite3_create_collation(db, kCollation, SQLITE_UTF8, nullptr, collate) == SQLITE_OK
+        && sqlite3_create_function(db, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr) == SQLITE_OK
+        && sqlite3_create_function(db, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr)
+        == SQLITE_OK;
+}
+
+bool like(QStringView text, QStringView pattern)
+{
+    const QByteArray p = pattern.toUtf8();
+    const QByteArray t = text.toUtf8();
+    std::string folded;
+    foldUtf8(std::string_view(t.constData(), static_cast<size_t>(t.size())), folded);
+    return matchFolded(compile(std::string_view(p.constData(), static_cast<size_t>(p.size()))), folded);
+}
+
+int compareText(QStringView a, QStringView b)
+{
+    const QByteArray ua = a.toUtf8();
+    const QByteArray ub = b.toUtf8();
+    return compareUtf8(std::string_view(ua.constData(), static_cast<size_t>(ua.size())),
+        std::string_view(ub.constData(), static_cast<size_t>(ub.size())));
+}
+
+} // namespace tirta::dialect

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace tirta {
+
+/// One value of the settings store: its section, its key and the text used when it is absent.
+struct SettingKey
+{
+    QString section;
+    QString key;
+    QString fallback;
+};
+
+/// Every value the program keeps between runs.
+namespace setting {
+SettingKey location(const QString& programFolder);
+extern const SettingKey saveset, tip, etika, flush, sbar, tbar, bbar, klist, pbar, optimal, splitIntro;
+extern const SettingKey fontSize, fontName;
+extern const SettingKey aktif1, aktif2, perj, buku, pasal, padanan;
+} // namespace setting
+
+/// The per-user settings of one installation: a small INI file named after the application name.
+/// Sections and keys compare without regard to case. Every change is written to disk whole.
+class SettingsStore
+{
+public:
+    /// The store of `applicationName` kept in `folder`.
+    SettingsStore(QString folder, QString applicationName);
+
+    /// The folder of the user's settings ("~/.config/tirtamaya").
+    static QString defaultFolder();
+
+    QString read(const QString& section, const QString& key, const QString& fallback) const;
+    QString read(const SettingKey& key) const { return read(key.section, key.key, key.fallback); }
+    /// Whether the value equals 1; anything that is not a number is off.
+    bool isOn(const SettingKey& key) const;
+    int number(const SettingKey& key) const;
+
+    void write(const QString& section, const QString& key, const QString& text);
+    void write(const SettingKey& key, const QString& text) { write(key.section, key.key, text); }
+    void remove(const QString& section, const QString& key);
+    void remove(const SettingKey& key) { remove(key.section, key.key); }
+
+    /// Several changes written to disk once: a value per key, or no value to delete it.
+    struct Change
+    {
+        SettingKey key;
+        std::optional<QString> text;
+    };
+    void apply(const std::vector<Change>& changes);
+
+    QString filePath() const { return m_path; }
+    /// Why the last write failed, or empty.
+    QString lastError() const { return m_lastError; }
+
+private:
+    struct Entry
+    {
+        QString section;
+        QString key;
+        QString text;
+    };
+    void load();
+    void store();
+    qsizetype find(const QString& section, const QString& key) const;
+    void set(const QString& section, const QString& key, const std::optional<QString>& text);
+
+    QString m_path;
+    std::vector<Entry> m_entries; // in file order
+    QString m_lastError;
+};
+
+/// The display choices restored at start-up and saved at exit.
+struct DisplaySettings
+{
+    bool saveSettings = false;
+    bool showTip = false;
+    bool flushResults = false;
+    bool statusBar = true;
+    bool toolbar = true;
+    bool blueToolbar = true;
+    bool bookPanel = true;
+    bool searchBar = true;
+    bool optimalSearch = true;
+    bool separateIntro = true;
+    double fontSize = 10;
+    QString fontName = QStringLiteral("Times New Roman");
+};
+
+/// What the main window keeps at exit besides its display choices.
+struct ExitState
+{
+    DisplaySettings display;
+    int mainTranslation = 1;
+    int parallelTranslation = 1;
+    bool oldTestament = true;
+    int bookIndex = 0;
+    int chapterIndex = 0;
+    bool parallelHidden = true;
+};
+
+DisplaySettings restoreDisplay(const SettingsStore& store);
+
+/// The values written at exit when the user keeps the settings, in the order they are written.
+std::vector<SettingsStore::Change> exitSaveList(const ExitState& state);
+/// The values deleted at exit when the user does not keep the settings (all but the data location).
+std::vector<SettingsStore::Change> exitDeleteList();
+/// Saves or deletes, as the user chose with "Selalu simpan setting program".
+void applyExitSettings(SettingsStore& store, const ExitState& state);
+
+} // namespace tirta

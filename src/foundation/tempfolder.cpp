@@ -1,0 +1,56 @@
+#include "tempfolder.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tirta {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+/// Whether a path is a real folder of this user that only this user can enter.
+bool isPrivateFolder(const QByteArray& path)
+{
+    struct stat info
+    { };
+    if (::lstat(path.constData(), &info) != 0)
+        return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
+}
+
+QString withSlash(const QString& folder)
+{
+    return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+} // namespace
+
+QString TempFolder()
+{
+    const QString system = QDir::tempPath();
+    const QString wanted = system + u"/tirtamaya-"_s + QString::number(::geteuid());
+    const QByteArray encoded = QFile::encodeName(wanted);
+    if (::mkdir(encoded.constData(), 0700) == 0 || errno == EEXIST) {
+        if (isPrivateFolder(encoded))
+            return withSlash(wanted);
+    }
+    // The usual name is taken by something we must not trust: use a new folder of our own for
+    // the rest of this run.
+    static QString fallback;
+    if (fallback.isEmpty() || !isPrivateFolder(QFile::encodeName(fallback))) {
+        QByteArray templ = QFile::encodeName(system + u"/tirtamaya-XXXXXX"_s);
+        if (::mkdtemp(templ.data()))
+            fallback = QFile::decodeName(templ);
+        else
+            fallback = system; // nothing better is left; files are still written whole
+    }
+    return withSlash(fallback);
+}
+
+} // namespace tirta
