@@ -1,5 +1,7 @@
 #include "books.h"
 
+#include "foundation/numeric.h"
+
 namespace tirta {
 
 using namespace Qt::StringLiterals;
@@ -101,11 +103,10 @@ QString oldTestamentName(int index)
 
 QString newTestamentName(QStringView index)
 {
-    bool ok = false;
-    const double value = index.trimmed().toDouble(&ok);
-    // The numeric value counts, as "3", " 3" and "3.0" all name Lukas.
-    const int i = ok ? static_cast<int>(value) : -1;
-    return ok && value == i && i >= 0 && i < kNewTestamentBooks ? newTestamentNames().at(i) : u" "_s;
+    // The numeric value counts: "2", " 2" and "2 " all name Lukas, a text without a number is 0.
+    const double value = numericValue(index);
+    const int i = static_cast<int>(value);
+    return value == i && i >= 0 && i < kNewTestamentBooks ? newTestamentNames().at(i) : u" "_s;
 }
 
 QString bookName(int index, bool oldTestament)

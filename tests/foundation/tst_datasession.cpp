@@ -1,0 +1,248 @@
+#include "foundation/datasession.h"
+#include "foundation/schema.h"
+#include "support/fixture.h"
+#include "support/testenv.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using namespace tirta;
+
+namespace {
+
+test::FixtureBuilder smallBible(schema::Shape shape = {})
+{
+    test::FixtureBuilder b(shape);
+    b.version(1, u"Terjemahan Satu"_s)
+        .book(u"Kejadian"_s, { u"Kejadian"_s }, 2)
+        .book(u"Matius"_s, { u"Matius"_s }, 1)
+        .chapter(
+            u"Kejadian"_s, 1, { { u"Pada mulanya"_s, u"Bumi belum berbentuk"_s, u"Berfirmanlah Allah"_s } })
+        .chapter(u"Kejadian"_s, 2, { { u"Demikianlah diselesaikan"_s } })
+        .chapter(u"Matius"_s, 1, { { u"Inilah silsilah"_s, u"Abraham memperanakkan Ishak"_s } });
+    return b;
+}
+
+} // namespace
+
+class DataSessionTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    int m_files = 0;
+
+    QString path() { return m_dir.filePath(u"data%1.dat"_s.arg(++m_files)); }
+
+    std::unique_ptr<DataSession> openBuilt(
+        const test::FixtureBuilder& builder, DataFailure* failure = nullptr)
+    {
+        QString error;
+        const QString file = builder.write(path(), &error);
+        if (file.isEmpty())
+            qWarning() << error;
+        DataFailure ignored;
+        return DataSession::open(file, failure ? failure : &ignored);
+    }
+
+private Q_SLOTS:
+    void opensEveryRoleWithItsQuery()
+    {
+        DataFailure failure;
+        auto session = openBuilt(smallBible(), &failure);
+        QVERIFY2(session, qPrintable(describe(failure)));
+        for (int r = 1; r <= kRoleCount; ++r)
+            QVERIFY2(session->has(static_cast<Role>(r)), qPrintable(roleQuery(static_cast<Role>(r))));
+        QCOMPARE(session->recordset(Role::Chapters).query(), u"SELECT * FROM UsysAlkitab ORDER BY Urutan"_s);
+        QCOMPARE(session->recordset(Role::Versions).query(), u"SELECT * FROM UsysVersi order by nr"_s);
+        QCOMPARE(session->recordset(Role::Chapters).recordCount(), 3);
+        QCOMPARE(session->recordset(Role::OldBooks).recordCount(), 1);
+        QCOMPARE(session->recordset(Role::NewBooks).recordCount(), 1);
+        QVERIFY(session->themesAvailable());
+    }
+
+    void aFileWithoutThemesOpensWithoutThemeRoles()
+    {
+        auto session = openBuilt(smallBible({ 1, false, true }));
+        QVERIFY(session);
+        QVERIFY(!session->themesAvailable());
+        QVERIFY(!session->has(Role::Themes));
+        QVERIFY(!session->has(Role::ThemeNames));
+        QVERIFY(session->has(Role::Deutero2));
+    }
+
+    void thirdDeuteroTranslationNeedsMoreThanThreeCharacters_data()
+    {
+        QTest::addColumn<bool>("column");
+        QTest::addColumn<QVariant>("firstRow");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("no column") << false << QVariant() << false;
+        QTest::newRow("null") << true << QVariant() << false;
+        QTest::newRow("three characters") << true << QVariant(u"1:1"_s) << false;
+        QTest::newRow("four characters") << true << QVariant(u"1:1 "_s) << true;
+        QTest::newRow("a verse") << true << QVariant(u"1:1 Tobit"_s) << true;
+    }
+    void thirdDeuteroTranslationNeedsMoreThanThreeCharacters()
+    {
+        QFETCH(bool, column);
+        QFETCH(QVariant, firstRow);
+        QFETCH(bool, offered);
+        auto builder = smallBible({ 1, true, column });
+        DataFileWriter::Row first { { u"Urutan"_s, 1 }, { u"Bab"_s, 1 }, { u"Kitab1"_s, u"1:1 Tobit"_s } };
+        if (column)
+            first.emplace_back(u"Kitab3"_s, firstRow);
+        // The test looks at the first row in order, not at the first row written.
+        builder.row(
+            u"UsysDeuterokanonika"_s, { { u"Urutan"_s, 2 }, { u"Bab"_s, 1 }, { u"Kitab1"_s, u"x"_s } });
+        builder.row(u"UsysDeuterokanonika"_s, first);
+        auto session = openBuilt(builder);
+        QVERIFY(session);
+        QCOMPARE(session->thirdDeuteroAvailable(), offered);
+    }
+
+    void sharedCursorsMoveTogetherAndTwoRecordsetsDoNot()
+    {
+        auto session = openBuilt(smallBible());
+        QVERIFY(session);
+        Recordset& reader = session->recordset(Role::Chapters);
+        Recordset& sameReader = session->recordset(Role::Chapters);
+        Recordset& excerpt = session->recordset(Role::Excerpt);
+        QVERIFY(reader.findFirst(u"Buku='Kejadian' AND Bab=2"_s));
+        QCOMPARE(sameReader.number(u"Bab"), 2);
+        QVERIFY(excerpt.findFirst(u"Buku='Matius' AND Bab=1"_s));
+        QCOMPARE(reader.text(u"Buku"), u"Kejadian"_s);
+        QCOMPARE(reader.number(u"Bab"), 2);
+        QCOMPARE(excerpt.text(u"Buku"), u"Matius"_s);
+    }
+
+    void cursorNavigationAndFinds()
+    {
+        auto session = openBuilt(smallBible());
+        Recordset& rs = session->recordset(Role::Chapters);
+        rs.moveFirst();
+        QVERIFY(!rs.bof() && !rs.eof());
+        QCOMPARE(rs.absolutePosition(), 0);
+        rs.movePrevious();
+        QVERIFY(rs.bof());
+        QCOMPARE(rs.absolutePosition(), -1);
+        QVERIFY(!rs.value(u"Buku").isValid());
+        rs.moveLast();
+        QCOMPARE(rs.text(u"Buku"), u"Matius"_s);
+        rs.moveNext();
+        QVERIFY(rs.eof());
+        QCOMPARE(rs.text(u"Buku"), QString());
+
+        QVERIFY(rs.findFirst(u"Buku='Kejadian'"_s));
+        QCOMPARE(rs.number(u"Bab"), 1);
+        QVERIFY(rs.findNext(u"Buku='Kejadian'"_s));
+        QCOMPARE(rs.number(u"Bab"), 2);
+        // No further match: the flag is set and the cursor stays on the last match.
+        QVERIFY(!rs.findNext(u"Buku='Kejadian'"_s));
+        QVERIFY(rs.noMatch());
+        QCOMPARE(rs.number(u"Bab"), 2);
+        QVERIFY(rs.findPrevious(u"Buku='Kejadian'"_s));
+        QVERIFY(!rs.noMatch());
+        QCOMPARE(rs.number(u"Bab"), 1);
+        QVERIFY(rs.findLast(u"Perjanjian='Lama'"_s));
+        QCOMPARE(rs.number(u"Urutan"), 2);
+        QVERIFY(!rs.findFirst(u"Buku='Wahyu'"_s));
+        QCOMPARE(rs.number(u"Urutan"), 2);
+    }
+
+    void nullIsNotEmptyAndFieldsAreKnown()
+    {
+        auto builder = smallBible({ 2, true, true });
+        builder.rawChapter(u"Matius"_s, 2, 1, { u""_s, QString() });
+        auto session = openBuilt(builder);
+        Recordset& rs = session->recordset(Role::Chapters);
+        QVERIFY(rs.findFirst(u"Buku='Matius' AND Bab=2"_s));
+        QVERIFY(!rs.isNull(u"Kitab1"));
+        QVERIFY(rs.value(u"Kitab1").isValid());
+        QCOMPARE(rs.text(u"Kitab1"), QString());
+        QVERIFY(rs.isNull(u"Kitab2"));
+        QVERIFY(rs.value(u"Kitab2").isValid());
+        QVERIFY(rs.value(u"Kitab2").isNull());
+        QVERIFY(rs.hasField(u"kitab2"));
+        QVERIFY(!rs.hasField(u"Kitab3"));
+        QVERIFY(!rs.value(u"Kitab3").isValid());
+        QCOMPARE(rs.number(u"Kitab2"), 0);
+    }
+
+    void chapterTextKeepsItsLineEnds()
+    {
+        auto session = openBuilt(smallBible());
+        Recordset& rs = session->recordset(Role::Chapters);
+        QVERIFY(rs.findFirst(u"Buku='Kejadian' AND Bab=1"_s));
+        QCOMPARE(
+            rs.text(u"Kitab1"), u"1:1 Pada mulanya\r\n1:2 Bumi belum berbentuk\r\n1:3 Berfirmanlah Allah"_s);
+        QCOMPARE(rs.number(u"Ayat"), 3);
+    }
+
+    void badFilesAreReportedNotOpened()
+    {
+        DataFailure failure;
+        QVERIFY(!DataSession::open(m_dir.filePath(u"tidak-ada.dat"_s), &failure));
+        QCOMPARE(failure.error, DataError::FileMissing);
+        QVERIFY(describe(failure).contains(u"tidak ditemukan"_s));
+
+        QFile empty(path());
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        QVERIFY(!DataSession::open(empty.fileName(), &failure));
+        QCOMPARE(failure.error, DataError::NotADatabase);
+        QVERIFY(QFileInfo(empty.fileName()).size() == 0); // opening must not turn it into a database
+
+        QFile foreign(path());
+        QVERIFY(foreign.open(QIODevice::WriteOnly));
+        foreign.write(QByteArray(4096, 'x'));
+        foreign.close();
+        QVERIFY(!DataSession::open(foreign.fileName(), &failure));
+        QCOMPARE(failure.error, DataError::NotADatabase);
+    }
+
+    void missingTablesAndFieldsAreNamed_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("table") << u"DROP TABLE UsysKamus"_s << int(DataError::MissingTable) << u"UsysKamus"_s
+                               << QString();
+        QTest::newRow("field") << u"ALTER TABLE UsysAlkitab DROP COLUMN Ayat"_s
+                               << int(DataError::MissingField) << u"UsysAlkitab"_s << u"Ayat"_s;
+        QTest::newRow("catalogue column") << u"UPDATE UsysVersi SET NamaTabel='Kitab7'"_s
+                                          << int(DataError::MissingField) << u"UsysAlkitab"_s << u"Kitab7"_s;
+    }
+    void missingTablesAndFieldsAreNamed()
+    {
+        QFETCH(QString, damage);
+        QFETCH(int, error);
+        QFETCH(QString, table);
+        QFETCH(QString, field);
+        auto builder = smallBible();
+        builder.statement(damage);
+        DataFailure failure;
+        QVERIFY(!openBuilt(builder, &failure));
+        QCOMPARE(int(failure.error), error);
+        QCOMPARE(failure.table, table);
+        QCOMPARE(failure.field, field);
+        QVERIFY(describe(failure).contains(table));
+    }
+
+    void aFailedWriteLeavesNoFile()
+    {
+        auto builder = smallBible();
+        builder.statement(u"INSERT INTO TidakAda VALUES (1)"_s);
+        const QString target = path();
+        QString error;
+        QVERIFY(builder.write(target, &error).isEmpty());
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(!QFile::exists(target + u".part"_s));
+    }
+};
+
+TIRTA_TEST_MAIN_CORE(DataSessionTest)
+#include "tst_datasession.moc"

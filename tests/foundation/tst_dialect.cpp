@@ -1,0 +1,207 @@
+#include "foundation/database.h"
+#include "foundation/dialect.h"
+#include "foundation/recordset.h"
+#include "support/fixture.h"
+#include "support/testenv.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using namespace tirta;
+
+class DialectTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<Database> m_db;
+
+    std::unique_ptr<Recordset> open(const QString& query)
+    {
+        DataFailure failure;
+        auto rs = m_db->openRecordset(query, &failure);
+        if (!rs)
+            qWarning() << describe(failure);
+        return rs;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QString error;
+        const QString path
+            = test::FixtureBuilder({ 2, true, true })
+                  .version(1, u"Terjemahan Satu"_s)
+                  .version(2, u"Terjemahan Dua"_s, 0)
+                  .version(3, u"Tanpa Kolom"_s, 1, true, true, u"Lain"_s)
+                  .book(u"Kejadian"_s, { u"Kejadian"_s, u"Genesis"_s })
+                  .book(u"Yoel"_s, { u"Yo\u00e9l"_s, u"Joel"_s })
+                  .chapter(u"Kejadian"_s, 1, { { u"Pada mulanya Allah"_s, u"Bumi belum berbentuk"_s } })
+                  .chapter(u"Kejadian"_s, 2, { { u"Demikianlah diselesaikan kasih"_s } })
+                  .chapter(u"Yoel"_s, 1,
+                      { { u"Firman TUHAN yang datang kepada Yo\u00ebl"_s,
+                          u"Dengarlah ini, hai orang-orang tua, cinta"_s } })
+                  .row(u"UsysMenu"_s, { { u"NamaMenu"_s, u"Tafsiran"_s }, { u"Aktif"_s, true } })
+                  .row(u"UsysMenu"_s, { { u"NamaMenu"_s, u"Peta"_s }, { u"Aktif"_s, false } })
+                  .row(u"UsysKamus"_s, { { u"Entri"_s, u"Abba"_s }, { u"Penjelasan"_s, u"Bapa"_s } })
+                  .row(u"UsysKamus"_s,
+                      { { u"Entri"_s, u"Anak Domba O'Allah"_s }, { u"Penjelasan"_s, u"Yesus"_s } })
+                  .row(u"UsysGambar"_s, { { u"Kategori"_s, u"Peta"_s }, { u"Judul"_s, u"Kanaan"_s } })
+                  .row(u"UsysGambar"_s, { { u"Kategori"_s, u"peta"_s }, { u"Judul"_s, u"Mesir"_s } })
+                  .row(u"UsysGambar"_s, { { u"Kategori"_s, u"Bait"_s }, { u"Judul"_s, u"Bait Allah"_s } })
+                  .write(m_dir.filePath(u"Purnaka2000.dat"_s), &error);
+        QVERIFY2(!path.isEmpty(), qPrintable(error));
+        DataFailure failure;
+        m_db = Database::open(path, &failure);
+        QVERIFY2(m_db, qPrintable(describe(failure)));
+    }
+
+    void translatesTheDialectOutsideQuotesOnly_data()
+    {
+        QTest::addColumn<QString>("jet");
+        QTest::addColumn<QString>("sqlite");
+        QTest::newRow("number glued to AND") << u"nr=1AND Aktif=1"_s << u"nr=1 AND Aktif=1"_s;
+        QTest::newRow("number glued to OR") << u"nr=12OR nr=3"_s << u"nr=12 OR nr=3"_s;
+        QTest::newRow("quoted text untouched") << u"Buku='1AND True'"_s << u"Buku='1AND True'"_s;
+        QTest::newRow("doubled quotes kept") << u"Entri='O''Allah'"_s << u"Entri='O''Allah'"_s;
+        QTest::newRow("double-quoted text") << u"Buku=\"Rut\""_s << u"Buku='Rut'"_s;
+        QTest::newRow("double quotes with a single one") << u"Buku=\"O'A\""_s << u"Buku='O''A'"_s;
+        QTest::newRow("booleans") << u"Aktif=True OR Aktif=false"_s << u"Aktif=-1 OR Aktif=0"_s;
+        QTest::newRow("bracketed name") << u"[Buku]='Rut'"_s << u"[Buku]='Rut'"_s;
+        QTest::newRow("names with digits stay") << u"Kitab30 LIKE '*x*'"_s << u"Kitab30 LIKE '*x*'"_s;
+        QTest::newRow("decimals stay") << u"Bab=1.5"_s << u"Bab=1.5"_s;
+    }
+    void translatesTheDialectOutsideQuotesOnly()
+    {
+        QFETCH(QString, jet);
+        QFETCH(QString, sqlite);
+        QCOMPARE(dialect::toSqlite(jet), sqlite);
+    }
+
+    void likeFollowsTheDialectWildcards_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("star prefix") << u"Kitab12"_s << u"Kitab*"_s << true;
+        QTest::newRow("star needs the prefix") << u"Lain"_s << u"Kitab*"_s << false;
+        QTest::newRow("contains, any case") << u"Allah adalah KASIH."_s << u"*kasih*"_s << true;
+        QTest::newRow("percent is a plain character") << u"abc"_s << u"a%"_s << false;
+        QTest::newRow("underscore is a plain character") << u"a_c"_s << u"a_c"_s << true;
+        QTest::newRow("underscore not a wildcard") << u"abc"_s << u"a_c"_s << false;
+        QTest::newRow("question mark") << u"Rut"_s << u"R?t"_s << true;
+        QTest::newRow("question mark is one character") << u"Ruut"_s << u"R?t"_s << false;
+        QTest::newRow("hash is a digit") << u"Kitab3"_s << u"Kitab#"_s << true;
+        QTest::newRow("hash refuses a letter") << u"KitabX"_s << u"Kitab#"_s << false;
+        QTest::newRow("list") << u"Bab"_s << u"[ABC]ab"_s << true;
+        QTest::newRow("negated list") << u"Bab"_s << u"[!ABC]ab"_s << false;
+        QTest::newRow("range") << u"m"_s << u"[a-z]"_s << true;
+        QTest::newRow("bracket makes star literal") << u"a*b"_s << u"a[*]b"_s << true;
+        QTest::newRow("accented letters ignore case") << u"YO\u00c9L"_s << u"*yo\u00e9l*"_s << true;
+        QTest::newRow("accent still counts") << u"Yoel"_s << u"Yo\u00e9l"_s << false;
+        QTest::newRow("whole text") << u"kasih"_s << u"kasih"_s << true;
+        QTest::newRow("text longer than pattern") << u"kasihnya"_s << u"kasih"_s << false;
+        QTest::newRow("empty pattern") << u""_s << u""_s << true;
+        QTest::newRow("star alone") << u"apa saja"_s << u"*"_s << true;
+    }
+    void likeFollowsTheDialectWildcards()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, pattern);
+        QFETCH(bool, matches);
+        QCOMPARE(dialect::like(text, pattern), matches);
+    }
+
+    void textComparisonIgnoresCaseAndKeepsAccents()
+    {
+        QCOMPARE(dialect::compareText(u"Yo\u00e9l", u"YO\u00c9L"), 0);
+        QVERIFY(dialect::compareText(u"Yoel", u"Yo\u00e9l") != 0);
+        QVERIFY(dialect::compareText(u"abba", u"Anak") < 0);
+        QVERIFY(dialect::compareText(u"ANAK", u"abba") > 0);
+    }
+
+    void everyCriterionOfTheProgramRuns()
+    {
+        auto chapters = open(u"SELECT * FROM UsysAlkitab ORDER BY Urutan"_s);
+        QVERIFY(chapters);
+        QVERIFY(chapters->findFirst(u"Buku='Kejadian' AND Bab=2"_s));
+        QCOMPARE(chapters->number(u"Urutan"), 2);
+        QVERIFY(chapters->findFirst(u"buku='KEJADIAN' AND Bab=1"_s));
+        QCOMPARE(chapters->number(u"Urutan"), 1);
+
+        auto versions = open(u"SELECT * FROM UsysVersi order by nr"_s);
+        QVERIFY(versions->findFirst(u"nr=1AND Aktif=1"_s));
+        QCOMPARE(versions->text(u"NamaVersi"), u"Terjemahan Satu"_s);
+        QVERIFY(!versions->findFirst(u"nr=2AND Aktif=1"_s));
+        QVERIFY(versions->noMatch());
+
+        // First and next offered translation: 2 is not offered, 3 has no Kitab column.
+        QVERIFY(versions->findFirst(u"NamaTabel LIKE 'Kitab*' AND Aktif=1"_s));
+        QCOMPARE(versions->number(u"nr"), 1);
+        QVERIFY(!versions->findNext(u"NamaTabel LIKE 'Kitab*' AND Aktif=1"_s));
+        QCOMPARE(versions->number(u"nr"), 1);
+
+        auto menus = open(u"SELECT * FROM UsysMenu"_s);
+        QVERIFY(menus->findFirst(u"NamaMenu='Tafsiran'"_s));
+        QCOMPARE(menus->number(u"Aktif"), -1);
+        QVERIFY(menus->findFirst(u"Aktif=True"_s));
+        QCOMPARE(menus->text(u"NamaMenu"), u"Tafsiran"_s);
+        QVERIFY(menus->findFirst(u"Aktif=False"_s));
+        QCOMPARE(menus->text(u"NamaMenu"), u"Peta"_s);
+
+        auto dictionary = open(u"SELECT * FROM UsysKamus ORDER BY Entri"_s);
+        QVERIFY(dictionary->findFirst(u"Entri='Anak Domba O''Allah'"_s));
+        QCOMPARE(dictionary->text(u"Penjelasan"), u"Yesus"_s);
+        // A headword inserted without doubling its quote is a broken criterion, not a crash.
+        QVERIFY(!dictionary->findFirst(u"Entri='Anak Domba O'Allah'"_s));
+        QVERIFY(dictionary->noMatch());
+        QVERIFY(!dictionary->lastError().isEmpty());
+
+        auto books = open(u"SELECT * FROM UsysKitab ORDER BY Urutan"_s);
+        QVERIFY(books->findFirst(u"Kitab1='YO\u00c9L'"_s));
+        QCOMPARE(books->text(u"Kitab2"), u"Joel"_s);
+    }
+
+    void searchPreselectionRunsUnchanged()
+    {
+        auto search = open(
+            u"SELECT * FROM UsysAlkitab WHERE Kitab1 LIKE '*KASIH*'  or Kitab1 LIKE '*cinta*' ORDER BY Urutan"_s);
+        QVERIFY(search);
+        QCOMPARE(search->recordCount(), 2);
+        search->moveFirst();
+        QCOMPARE(search->text(u"Buku"), u"Kejadian"_s);
+        search->moveNext();
+        QCOMPARE(search->text(u"Buku"), u"Yoel"_s);
+
+        auto scoped
+            = open(u"SELECT * FROM UsysAlkitab WHERE Perjanjian='Lama' AND (Kitab1 LIKE '*yo\u00cbl*')"_s);
+        QVERIFY(scoped);
+        QCOMPARE(scoped->recordCount(), 1);
+    }
+
+    void distinctCategoriesFoldCase()
+    {
+        auto categories = open(u"SELECT DISTINCT Kategori FROM UsysGambar GROUP BY Kategori"_s);
+        QVERIFY(categories);
+        QCOMPARE(categories->recordCount(), 2);
+        QStringList seen;
+        for (categories->moveFirst(); !categories->eof(); categories->moveNext())
+            seen << categories->text(u"Kategori");
+        QCOMPARE(seen.at(0), u"Bait"_s);
+        QCOMPARE(seen.at(1).toLower(), u"peta"_s);
+        QVERIFY(categories->findFirst(u"Kategori='PETA'"_s));
+    }
+
+    void aRejectedQueryReportsTheEngineMessage()
+    {
+        DataFailure failure;
+        QVERIFY(!m_db->openRecordset(u"SELECT * FROM TidakAda"_s, &failure));
+        QCOMPARE(failure.error, DataError::QueryFailed);
+        QVERIFY(describe(failure).contains(u"TidakAda"_s));
+    }
+};
+
+TIRTA_TEST_MAIN_CORE(DialectTest)
+#include "tst_dialect.moc"

@@ -1,0 +1,119 @@
+#include "foundation/numeric.h"
+#include "foundation/safefile.h"
+#include "foundation/tempfolder.h"
+#include "support/testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using namespace tirta;
+
+class FilesTest : public QObject
+{
+    Q_OBJECT
+
+    static QByteArray contents(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<tidak terbaca>");
+    }
+
+private Q_SLOTS:
+    void writesWholeOrNotAtAll()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"hasil.tmp"_s);
+        QVERIFY(writeFileWhole(path, "lama\r\n"));
+        QVERIFY(writeFileWhole(path, "baru\r\n"));
+        QCOMPARE(contents(path), QByteArray("baru\r\n"));
+
+        QString error;
+        QVERIFY(!writeFileWhole(dir.filePath(u"tidak-ada/hasil.tmp"_s), "x", &error));
+        QVERIFY(!error.isEmpty());
+        // The target is a folder: nothing may replace it and the old file elsewhere stays.
+        QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
+        QVERIFY(!writeFileWhole(dir.filePath(u"folder"_s), "x"));
+        QVERIFY(QFileInfo(dir.filePath(u"folder"_s)).isDir());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { u"hasil.tmp"_s });
+    }
+
+    void lineEndsConvertBothWays_data()
+    {
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("plain") << u"a\nb"_s << u"a\r\nb"_s;
+        QTest::newRow("empty lines") << u"\n\na\n"_s << u"\r\n\r\na\r\n"_s;
+        QTest::newRow("no breaks") << u"ayat"_s << u"ayat"_s;
+    }
+    void lineEndsConvertBothWays()
+    {
+        QFETCH(QString, view);
+        QFETCH(QString, file);
+        QCOMPARE(toCrLf(view), file);
+        QCOMPARE(fromCrLf(file), view);
+        QCOMPARE(toCrLf(file), file); // already converted text stays as it is
+        QCOMPARE(fromCrLf(u"a\rb"), u"a\nb"_s);
+    }
+
+    void tempFolderIsPrivate()
+    {
+        const QString folder = TempFolder();
+        QVERIFY(folder.endsWith(u'/'));
+        QVERIFY(folder.startsWith(QDir::tempPath()));
+        QVERIFY(folder != QDir::tempPath() + u'/');
+        struct stat info
+        { };
+        QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &info), 0);
+        QVERIFY(S_ISDIR(info.st_mode));
+        QCOMPARE(info.st_mode & 0777, 0700u);
+        QCOMPARE(TempFolder(), folder);
+    }
+
+    void tempFolderRefusesAPlantedLink()
+    {
+        const QString usual = QDir::tempPath() + u"/tirtamaya-"_s + QString::number(::geteuid());
+        QDir(usual).removeRecursively();
+        QTemporaryDir elsewhere;
+        QVERIFY(QFile::link(elsewhere.path(), usual));
+        const QString folder = TempFolder();
+        QVERIFY(!folder.startsWith(usual + u'/'));
+        QVERIFY(!folder.startsWith(elsewhere.path()));
+        QVERIFY(QFileInfo(folder).isDir());
+        QFile::remove(usual);
+
+        // A folder that others may write into is not private either.
+        QVERIFY(QDir().mkdir(usual));
+        QFile::setPermissions(usual, QFileDevice::Permissions(0x7777));
+        QVERIFY(TempFolder() != usual + u'/');
+        QDir(usual).removeRecursively();
+        QCOMPARE(TempFolder(), usual + u'/');
+    }
+
+    void numbersAreReadFromTheStartOfATextLikeTheProgramDoes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("plain") << u"12"_s << 12.0;
+        QTest::newRow("blanks and words") << u"  7 ayat"_s << 7.0;
+        QTest::newRow("no number") << u"abc"_s << 0.0;
+        QTest::newRow("empty") << QString() << 0.0;
+        QTest::newRow("negative") << u"-1"_s << -1.0;
+        QTest::newRow("decimal") << u"2.5x"_s << 2.5;
+        QTest::newRow("sign alone") << u"-"_s << 0.0;
+    }
+    void numbersAreReadFromTheStartOfATextLikeTheProgramDoes()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(numericValue(text), value);
+    }
+};
+
+TIRTA_TEST_MAIN_CORE(FilesTest)
+#include "tst_files.moc"
