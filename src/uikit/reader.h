@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tirta {
+class DataSession;
+class SettingsStore;
+} // namespace tirta
+
+namespace tirta::ui {
+
+/// What the secondary windows may ask of the main window, without knowing the window itself.
+class Reader
+{
+public:
+    virtual ~Reader() = default;
+
+    /// Shows the chapter of a reference string ("Markus#12:30-31") and marks its first verse.
+    /// The spelling of the reference is normalised in place.
+    virtual void JumpLocation(QString& reference) = 0;
+    /// Appends text to the ClipBook page of the results window.
+    virtual void CopyToClipBook(const QString& text) = 0;
+    /// The open data file with its shared recordsets.
+    virtual DataSession& session() = 0;
+    /// The settings of this installation.
+    virtual SettingsStore& settings() = 0;
+    /// The main window, as parent and owner of the secondary windows.
+    virtual QWidget* mainWindow() = 0;
+};
+
+} // namespace tirta::ui

@@ -1,0 +1,51 @@
+#include "sizing.h"
+
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
+#include <QWidget>
+
+namespace tirta::ui {
+
+namespace {
+
+QScreen* screenOf(const QWidget* widget)
+{
+    QScreen* screen = widget ? widget->screen() : nullptr;
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+} // namespace
+
+int secondaryTextSize(int screenHeight)
+{
+    return screenHeight > kTallScreenHeight ? 11 : 10;
+}
+
+int screenHeightOf(const QWidget* widget)
+{
+    const QScreen* screen = screenOf(widget);
+    return screen ? screen->geometry().height() : 0;
+}
+
+void placeCentredOnTop(QWidget* window)
+{
+    if (!window)
+        return;
+    // Changing window flags hides a shown window; show it again so callers need not care.
+    const bool wasVisible = window->isVisible();
+    if (!window->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        if (wasVisible)
+            window->show();
+    }
+    const QScreen* screen = screenOf(window);
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize size = wasVisible ? window->frameGeometry().size() : window->size();
+    window->move(
+        area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
+
+} // namespace tirta::ui

@@ -1,0 +1,21 @@
+#pragma once
+
+class QWidget;
+
+namespace tirta::ui {
+
+/// Screens taller than this many pixels get the larger text in the secondary windows.
+inline constexpr int kTallScreenHeight = 700;
+
+/// The text size (points) of the secondary windows: 11 on a screen more than 700 pixels high,
+/// else 10.
+int secondaryTextSize(int screenHeight);
+
+/// The height in pixels of the screen `widget` is on (the primary screen when it has none yet).
+int screenHeightOf(const QWidget* widget);
+
+/// Keeps `window` above the other windows and centres it on its screen (splash screen, progress
+/// dialog, bookmark window). Call after the window has its size; a shown window stays shown.
+void placeCentredOnTop(QWidget* window);
+
+} // namespace tirta::ui
