@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace tirta::search {
+
+/// The third line of a result file: " -- Sintaks Pencarian: " and the search text as typed.
+QString syntaxLine(const QString& searchText);
+/// An elapsed time as the result file and the progress dialog show it: "hh:mm:ss".
+QString formatElapsed(qint64 milliseconds);
+/// The tag that follows the time line of a stopped search: " -- (PENCARIAN DIHENTIKAN)".
+QString stopTag();
+/// The reference header written before every hit: two line breaks, then book, a space, chapter.
+QString hitHeader(const QString& book, const QString& chapter);
+
+/// The text of a result file, built while a search runs and written whole when it ends. With
+/// CR LF after every line, a finished file reads:
+///
+///     caption
+///     scope caption
+///      -- Sintaks Pencarian: <search text>
+///      -- Ditemukan : <n> ayat
+///      -- Waktu Pencarian : hh:mm:ss
+///     <stop tag or nothing>
+///     <empty line>
+///     <book> <chapter>
+///     <hit line>
+///     ...                                       (a stopped search ends with two line
+///     --PENCARIAN DIHENTIKAN--                   breaks and this line)
+///
+/// The count and time lines are known only after the scan, so they are inserted by `finished`.
+class ResultText
+{
+public:
+    ResultText(const QString& caption, const QString& scopeCaption, const QString& syntaxLine);
+
+    /// Appends one hit: the header (see `hitHeader`), a line break, the line as stored, a line break.
+    void appendHit(QStringView header, QStringView line);
+    /// Appends the closing line of a stopped search.
+    void appendStopMarker();
+    /// The whole file: the heading lines, the count and time lines and the stop tag (empty after a
+    /// complete search), then the hits.
+    QString finished(int hits, const QString& elapsed, const QString& stopTag) const;
+
+private:
+    QString m_head;
+    QString m_body;
+};
+
+/// Inserts the count and time lines and the stop tag at the start of the line after the first
+/// occurrence of `syntaxLine` in a result file's text; a text without it gets them after its third
+/// line. Used for files whose hits were written before the totals were known.
+QString insertCountLines(
+    const QString& text, const QString& syntaxLine, int hits, const QString& elapsed, const QString& stopTag);
+
+/// "~ty" + `SearchKeyChecksum`(key) + ".tmp".
+QString resultFileName(const QString& searchKey);
+/// The result file of a search key in `folder` (which ends in "/").
+QString resultFilePath(const QString& searchKey, const QString& folder);
+/// Whether a file name is that of a result file: "~ty", decimal digits only, ".tmp". The bookmark
+/// file "~tyBookmarks.tmp" lives in the same folder and is not one.
+bool isResultFileName(QStringView name);
+
+/// Reads a result file as text (UTF-8, line breaks as stored); an empty text and `error` when it
+/// cannot be read.
+QString readResultFile(const QString& path, QString* error = nullptr);
+/// Writes a result file whole, in UTF-8, as given (the text already has its CR LF line ends).
+bool writeResultFile(const QString& path, const QString& text, QString* error = nullptr);
+
+/// Deletes every result file in `folder` and returns how many were deleted. The caller decides
+/// when: the main window does it at exit while "Hapus Hasil Pencarian saat keluar dari program" is
+/// ticked. Only files named as `isResultFileName` says are touched.
+int DeleteResultFiles(const QString& folder);
+
+} // namespace tirta::search

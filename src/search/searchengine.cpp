@@ -1,0 +1,354 @@
+#include "searchengine.h"
+
+#include "foundation/datafailure.h"
+#include "foundation/datasession.h"
+#include "foundation/recordset.h"
+#include "foundation/tempfolder.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include <chrono>
+
+namespace tirta::search {
+
+using namespace Qt::StringLiterals;
+
+Q_LOGGING_CATEGORY(lcSearch, "tirtamaya.search")
+
+namespace {
+
+QString text(const char* source)
+{
+    return QCoreApplication::translate("CariSemua", source);
+}
+
+QString exactTag(const Request& request)
+{
+    return request.matchCase ? u" -- Kata Tepat"_s : QString();
+}
+
+QString checkValue(const Request& request)
+{
+    return request.matchCase ? u"1"_s : u"0"_s;
+}
+
+QString trueFalse(bool value)
+{
+    return value ? u"True"_s : u"False"_s;
+}
+
+/// An alternative with the dialect's wildcards bracketed, so "a#b" finds the text a#b and not
+/// "a", a digit, "b"; other characters (quotes already doubled) stay as they are.
+QString literalPattern(QStringView alternative)
+{
+    QString pattern;
+    pattern.reserve(alternative.size());
+    for (const QChar c : alternative) {
+        if (c == u'*' || c == u'?' || c == u'#' || c == u'[') {
+            pattern += u'[';
+            pattern += c;
+            pattern += u']';
+        } else {
+            pattern += c;
+        }
+    }
+    return pattern;
+}
+
+/// Walks the lines of a chapter text. Lines end in CR LF; a lone LF or CR ends a line too, so a
+/// text saved with other line ends is still read verse by verse.
+class LineReader
+{
+public:
+    explicit LineReader(QStringView text)
+        : m_text(text)
+    { }
+
+    bool next(QStringView& line)
+    {
+        if (m_at > m_text.size() || (m_at == m_text.size() && m_text.isEmpty()))
+            return false;
+        qsizetype end = m_at;
+        while (end < m_text.size() && m_text[end] != u'\r' && m_text[end] != u'\n')
+            ++end;
+        line = m_text.mid(m_at, end - m_at);
+        if (end < m_text.size() && m_text[end] == u'\r' && end + 1 < m_text.size()
+            && m_text[end + 1] == u'\n')
+            m_at = end + 2;
+        else
+            m_at = end + 1;
+        return true;
+    }
+
+private:
+    QStringView m_text;
+    qsizetype m_at = 0;
+};
+
+/// How many lines pass between two looks at the clock inside one chapter.
+constexpr int kLinesPerPoll = 64;
+
+} // namespace
+
+QStringList scopeNames()
+{
+    return { u"Cari di Pasal aktif"_s, u"Cari di Kitab aktif"_s, u"Cari di Perjanjian aktif"_s,
+        u"Pencarian di Seluruh Alkitab"_s };
+}
+
+QString scopeName(Scope scope)
+{
+    return scopeNames().value(static_cast<int>(scope));
+}
+
+Clock steadyClock()
+{
+    return [] {
+        return static_cast<qint64>(std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now().time_since_epoch())
+                                       .count());
+    };
+}
+
+QString doubleQuotes(const QString& text)
+{
+    QString result = text;
+    return result.replace(u'\'', u"''"_s);
+}
+
+QString undoubleQuotes(const QString& text)
+{
+    QString result = text;
+    return result.replace(u"''"_s, u"'"_s);
+}
+
+QString searchKey(const Request& request)
+{
+    const QString q = doubleQuotes(request.text);
+    const QString scope = scopeName(request.scope);
+    switch (request.scope) {
+    case Scope::Chapter:
+        return request.column + q + scope + request.bookListText + trueFalse(request.oldTestament)
+            + checkValue(request) + QString::number(request.chapterIndex);
+    case Scope::Book:
+        return request.column + q + scope + request.bookListText + trueFalse(request.oldTestament)
+            + checkValue(request);
+    case Scope::Testament:
+        return request.column + q + scope + trueFalse(request.oldTestament) + checkValue(request);
+    case Scope::Bible:
+        break;
+    }
+    return request.column + q + u'2' + checkValue(request);
+}
+
+QString likeCriterion(const QString& column, const QString& wordList1)
+{
+    const QStringList alternatives = wordList1.split(u'&', Qt::KeepEmptyParts);
+    QString criterion;
+    for (qsizetype i = 0; i < alternatives.size(); ++i) {
+        criterion += column + u" LIKE '*"_s + literalPattern(alternatives[i]) + u"*' "_s;
+        criterion += i + 1 < alternatives.size() ? u" or "_s : u" "_s;
+    }
+    return criterion;
+}
+
+QString preselectionSql(const Request& request, const QString& criterion)
+{
+    // Book names and testaments are the program's own words; their quotes are doubled all the same
+    // so that no value can end the quoted text early.
+    const QString base = u"SELECT * FROM UsysAlkitab "_s + u"WHERE ("_s + criterion + u')';
+    switch (request.scope) {
+    case Scope::Chapter:
+        return base + u" AND Buku ='"_s + doubleQuotes(request.book) + u"' AND Bab="_s
+            + QString::number(request.chapterIndex + 1);
+    case Scope::Book:
+        return base + u" AND Buku ='"_s + doubleQuotes(request.book) + u'\'';
+    case Scope::Testament:
+        return base + u" AND Perjanjian = '"_s + doubleQuotes(request.testament) + u'\'';
+    case Scope::Bible:
+        break;
+    }
+    return base;
+}
+
+QString scopeCaption(const Request& request)
+{
+    switch (request.scope) {
+    case Scope::Chapter:
+        return u" -- Pencarian di "_s + request.book + u' ' + QString::number(request.chapterIndex + 1)
+            + exactTag(request);
+    case Scope::Book:
+        return u" -- Pencarian di Kitab "_s + request.book + exactTag(request);
+    case Scope::Testament:
+        return u" --Pencarian di perjanjian "_s + request.testament + exactTag(request);
+    case Scope::Bible:
+        break;
+    }
+    return u" -- Pencarian di seluruh Alkitab "_s + exactTag(request);
+}
+
+Pacer::Pacer(Progress* progress, Clock clock)
+    : m_progress(progress)
+    , m_clock(clock ? std::move(clock) : steadyClock())
+{ }
+
+void Pacer::start()
+{
+    m_start = m_lastTick = m_clock();
+    m_askStop = true;
+    if (m_progress)
+        m_progress->started();
+}
+
+void Pacer::poll(int hits)
+{
+    if (!m_progress)
+        return;
+    const qint64 now = m_clock();
+    if (now - m_lastTick < kTickInterval)
+        return;
+    m_lastTick = now;
+    m_progress->tick(hits, now - m_start);
+    m_askStop = true;
+}
+
+bool Pacer::shouldStop()
+{
+    if (!m_progress || !m_askStop)
+        return false;
+    m_askStop = false;
+    return m_progress->stopRequested();
+}
+
+qint64 Pacer::elapsed() const
+{
+    return m_clock() - m_start;
+}
+
+void Pacer::finish(int hits)
+{
+    if (m_progress)
+        m_progress->finished(hits, elapsed());
+}
+
+void AppendMatchingLines(const LineFilter& filter, QStringView rowText, QStringView header, ResultText& out,
+    int& hits, Pacer* pacer)
+{
+    // Lower-casing keeps every line break, so the lines of both texts pair up one to one.
+    const QString lowered = filter.wantsLowered() ? rowText.toString().toLower() : QString();
+    LineReader lines(rowText);
+    LineReader loweredLines(lowered);
+    QStringView line;
+    QStringView loweredLine;
+    int sincePoll = 0;
+    while (lines.next(line)) {
+        if (filter.wantsLowered())
+            loweredLines.next(loweredLine);
+        if (filter.matches(line, loweredLine)) {
+            ++hits;
+            out.appendHit(header, line);
+        }
+        if (pacer && ++sincePoll == kLinesPerPoll) {
+            sincePoll = 0;
+            pacer->poll(hits);
+        }
+    }
+}
+
+ScanResult scanRows(Recordset& rows, const QString& textColumn, const QString& bookField,
+    const LineFilter& filter, ResultText& out, Pacer& pacer)
+{
+    ScanResult result;
+    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
+        pacer.poll(result.hits);
+        if (pacer.shouldStop()) {
+            result.stopped = true;
+            break;
+        }
+        const QString rowText = rows.text(textColumn);
+        if (rowText.isEmpty())
+            continue;
+        const QString header = hitHeader(rows.text(bookField), rows.text(u"Bab"));
+        AppendMatchingLines(filter, rowText, header, out, result.hits, &pacer);
+    }
+    result.elapsedMs = pacer.elapsed();
+    return result;
+}
+
+Outcome searchAll(const Request& request, DataSession& session, Progress* progress, const Clock& clock)
+{
+    Outcome outcome;
+    if (request.text.size() < 3) {
+        outcome.status = Status::TooShort;
+        outcome.message = text("Kata yang dicari terlalu pendek");
+        return outcome;
+    }
+    const QString q = doubleQuotes(request.text);
+    const QString folder = request.tempFolder.isEmpty() ? TempFolder() : request.tempFolder;
+    outcome.path = resultFilePath(searchKey(request), folder);
+    outcome.scopeCaption = scopeCaption(request);
+
+    if (request.optimal && QFileInfo(outcome.path).isFile()) {
+        outcome.status = Status::Reused;
+        return outcome;
+    }
+
+    ParseQuery query;
+    query.Query(q);
+    if (query.WordList1().isEmpty()) {
+        outcome.status = Status::BadSyntax;
+        outcome.message = text("Lihat panduan untuk penggunaan syntax pencarian");
+        return outcome;
+    }
+
+    outcome.sql = preselectionSql(request, likeCriterion(request.column, query.WordList1()));
+    DataFailure failure;
+    std::unique_ptr<Recordset> preselection = session.database().openRecordset(outcome.sql, &failure);
+    if (!preselection) {
+        // The previous search recordset stays, so no holder of the role finds it missing.
+        qCDebug(lcSearch) << "preselection rejected:" << outcome.sql << failure.detail;
+        outcome.status = Status::QueryFailed;
+        outcome.message = describe(failure);
+        return outcome;
+    }
+    session.setSearch(std::move(preselection));
+    Recordset& rows = session.recordset(Role::Search);
+    if (rows.recordCount() == 0) {
+        outcome.status = Status::NotFound;
+        outcome.message = text("Kata tidak ditemukan");
+        return outcome;
+    }
+
+    const LineFilter filter(undoubleQuotes(query.WordList1()), undoubleQuotes(query.WordList2()),
+        undoubleQuotes(query.WordList3()), request.matchCase);
+    ResultText result(request.caption, outcome.scopeCaption, syntaxLine(request.text));
+    Pacer pacer(progress, clock);
+    pacer.start();
+    const ScanResult scan = scanRows(rows, request.column, u"Buku"_s, filter, result, pacer);
+    if (scan.stopped)
+        result.appendStopMarker();
+    pacer.finish(scan.hits);
+
+    outcome.hits = scan.hits;
+    outcome.elapsed = formatElapsed(scan.elapsedMs);
+    QString error;
+    if (!writeResultFile(outcome.path,
+            result.finished(scan.hits, outcome.elapsed, scan.stopped ? stopTag() : QString()), &error)) {
+        outcome.status = Status::WriteFailed;
+        outcome.message
+            = text("Hasil pencarian tidak dapat disimpan ke file ") + outcome.path + u"\n"_s + error;
+        return outcome;
+    }
+    if (scan.stopped) {
+        outcome.status = Status::Stopped;
+        return outcome;
+    }
+    outcome.status = Status::Complete;
+    outcome.entry = resultEntry(request.text, request.translationName, outcome.scopeCaption, outcome.path,
+        scan.hits, outcome.elapsed);
+    return outcome;
+}
+
+} // namespace tirta::search

@@ -1,0 +1,629 @@
+#include "foundation/checksum.h"
+#include "foundation/datasession.h"
+#include "foundation/recordset.h"
+#include "foundation/safefile.h"
+#include "foundation/tempfolder.h"
+#include "search/searchengine.h"
+#include "support/fixture.h"
+#include "support/testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using namespace tirta::search;
+
+namespace {
+
+/// A progress dialog stand-in that counts what the search tells it and stops when told to.
+class FakeProgress : public Progress
+{
+public:
+    int starts = 0;
+    int ticks = 0;
+    int ends = 0;
+    int stopQuestions = 0;
+    int lastHits = -1;
+    int stopAfterTicks = -1; ///< answer "stop" once this many ticks have passed; -1 never
+
+    void started() override { ++starts; }
+    void tick(int hits, qint64) override
+    {
+        ++ticks;
+        lastHits = hits;
+    }
+    bool stopRequested() override
+    {
+        ++stopQuestions;
+        return stopAfterTicks >= 0 && ticks >= stopAfterTicks;
+    }
+    void finished(int hits, qint64) override
+    {
+        ++ends;
+        lastHits = hits;
+    }
+};
+
+/// A clock that stands still: every search takes no time.
+Clock stillClock()
+{
+    return [] { return qint64(0); };
+}
+
+/// A clock that moves 20 ms each time it is read, so every look at it is due for a tick.
+Clock busyClock()
+{
+    auto now = std::make_shared<qint64>(0);
+    return [now] { return *now += 20; };
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+const QByteArray kCrLf = "\r\n";
+
+} // namespace
+
+class SearchEngineTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dataDir;
+    std::unique_ptr<tirta::DataSession> m_session;
+    std::unique_ptr<QTemporaryDir> m_results;
+
+    Request wholeBible(const QString& text) const
+    {
+        Request r;
+        r.text = text;
+        r.scope = Scope::Bible;
+        r.column = u"Kitab1"_s;
+        r.translationName = u"Versi A"_s;
+        r.caption = u"Tirtamaya \u2014 Versi A"_s;
+        r.bookListText = u"Kejadian"_s;
+        r.book = u"Kejadian"_s;
+        r.oldTestament = true;
+        r.chapterIndex = 0;
+        r.testament = u"Lama"_s;
+        r.tempFolder = m_results->path() + u'/';
+        return r;
+    }
+
+    Outcome run(const Request& request, Progress* progress = nullptr, Clock clock = stillClock())
+    {
+        return searchAll(request, *m_session, progress, clock);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QString error;
+        const QString path
+            = tirta::test::FixtureBuilder({ 2, true, true })
+                  .version(1, u"Versi A"_s)
+                  .version(2, u"Versi B"_s)
+                  .book(u"Kejadian"_s, { u"Kejadian"_s, u"Genesis"_s }, 2)
+                  .book(u"Keluaran"_s, { u"Keluaran"_s, u"Exodus"_s })
+                  .book(u"Matius"_s, { u"Matius"_s, u"Matthew"_s }, 2)
+                  .book(u"Yohanes"_s, { u"Yohanes"_s, u"John"_s }, 3)
+                  .chapter(u"Kejadian"_s, 1,
+                      { { u"Pada mulanya Allah menciptakan langit dan bumi."_s,
+                            u"Bumi belum berbentuk dan kosong."_s, u"Berfirmanlah Allah: Jadilah terang."_s },
+                          { u"In the beginning God created the heaven and the earth."_s,
+                              u"And the earth was without form."_s,
+                              u"And God said, Let there be light."_s } })
+                  .chapter(u"Kejadian"_s, 2,
+                      { { u"Demikianlah diselesaikan langit dan bumi."_s,
+                            u"Lalu ALLAH memberkati hari ketujuh."_s },
+                          { u"Thus the heavens and the earth were finished."_s,
+                              u"And God blessed the seventh day."_s } })
+                  .chapter(u"Keluaran"_s, 1,
+                      { { u"Inilah nama-nama anak Israel."_s, u"Ruben, Simeon, Lewi dan Yehuda."_s,
+                            u"Tanda [x] dan #1 di sini."_s },
+                          { u"These are the names."_s, u"Reuben, Simeon, Levi, and Judah."_s,
+                              u"A sign."_s } })
+                  .chapter(u"Matius"_s, 2,
+                      { { u"Lihatlah Anak Domba O'Allah."_s, u"Orang majus dari Timur."_s },
+                          { u"Behold the Lamb of God."_s, u"Wise men from the east."_s } })
+                  .chapter(u"Yohanes"_s, 3,
+                      { { u"Ada seorang Farisi bernama Nikodemus."_s,
+                            u"Ia datang kepada Yesus pada waktu malam."_s,
+                            u"Karena begitu besar kasih Allah akan dunia ini."_s },
+                          { u"There was a man of the Pharisees."_s, u"The same came to Jesus by night."_s,
+                              u"For God so loved the world."_s } })
+                  .rawChapter(u"Yohanes"_s, 4, 2, { u"4:1 Ada sumur\n4:2 Air hidup"_s, QString() })
+                  .write(m_dataDir.filePath(u"Purnaka2000.dat"_s), &error);
+        QVERIFY2(!path.isEmpty(), qPrintable(error));
+        tirta::DataFailure failure;
+        m_session = tirta::DataSession::open(path, &failure);
+        QVERIFY2(m_session, qPrintable(tirta::describe(failure)));
+    }
+
+    void init()
+    {
+        m_results = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_results->isValid());
+    }
+
+    void completeSearchWritesTheFile()
+    {
+        FakeProgress progress;
+        const Outcome outcome = run(wholeBible(u"Allah"_s), &progress);
+        QCOMPARE(outcome.status, Status::Complete);
+        QVERIFY(outcome.message.isEmpty());
+        QCOMPARE(outcome.hits, 5);
+        QCOMPARE(outcome.elapsed, u"00:00:00"_s);
+        QCOMPARE(outcome.sql, u"SELECT * FROM UsysAlkitab WHERE (Kitab1 LIKE '*Allah*'  )"_s);
+        QVERIFY(outcome.path.startsWith(m_results->path() + u"/~ty"_s));
+        QVERIFY(outcome.path.endsWith(u".tmp"_s));
+
+        const QByteArray expected = QByteArray("Tirtamaya \xe2\x80\x94 Versi A\r\n")
+            + " -- Pencarian di seluruh Alkitab \r\n" + " -- Sintaks Pencarian: Allah\r\n"
+            + " -- Ditemukan : 5 ayat \r\n" + " -- Waktu Pencarian : 00:00:00\r\n"
+            + "\r\n\r\nKejadian 1\r\n1:1 Pada mulanya Allah menciptakan langit dan bumi.\r\n"
+            + "\r\n\r\nKejadian 1\r\n1:3 Berfirmanlah Allah: Jadilah terang.\r\n"
+            + "\r\n\r\nKejadian 2\r\n2:2 Lalu ALLAH memberkati hari ketujuh.\r\n"
+            + "\r\n\r\nMatius 2\r\n2:1 Lihatlah Anak Domba O'Allah.\r\n"
+            + "\r\n\r\nYohanes 3\r\n3:3 Karena begitu besar kasih Allah akan dunia ini.\r\n";
+        QCOMPARE(readAll(outcome.path), expected);
+
+        QCOMPARE(outcome.entry.label, u"Allah (Versi A -- Pencarian di seluruh Alkitab )"_s);
+        QCOMPARE(outcome.entry.path, outcome.path);
+        QCOMPARE(outcome.entry.summary,
+            u"Versi A\r\n-- Sintaks pencarian : Allah\r\n -- Pencarian di seluruh Alkitab \r\n"
+            u"-- Ditemukan : 5 ayat\r\n-- Waktu pencarian : 00:00:00"_s);
+        QCOMPARE(progress.starts, 1);
+        QCOMPARE(progress.ends, 1);
+        QCOMPARE(progress.lastHits, 5);
+    }
+
+    void quickSearchNeverYields()
+    {
+        FakeProgress progress;
+        run(wholeBible(u"Allah"_s), &progress, stillClock());
+        QCOMPARE(progress.ticks, 0);
+        // Only the look before the first chapter.
+        QCOMPARE(progress.stopQuestions, 1);
+    }
+
+    void slowSearchTicksAndAsksAfterEachTick()
+    {
+        FakeProgress progress;
+        const Outcome outcome = run(wholeBible(u"Allah"_s), &progress, busyClock());
+        QCOMPARE(outcome.status, Status::Complete);
+        // One tick at every chapter (four are preselected), each followed by one look at the flag.
+        QCOMPARE(progress.ticks, 4);
+        QCOMPARE(progress.stopQuestions, 4);
+    }
+
+    void stopBeforeTheFirstChapter()
+    {
+        FakeProgress progress;
+        progress.stopAfterTicks = 0;
+        const Outcome outcome = run(wholeBible(u"Allah"_s), &progress);
+        QCOMPARE(outcome.status, Status::Stopped);
+        QCOMPARE(outcome.hits, 0);
+        QVERIFY(outcome.message.isEmpty());
+        const QByteArray expected = QByteArray("Tirtamaya \xe2\x80\x94 Versi A\r\n")
+            + " -- Pencarian di seluruh Alkitab \r\n" + " -- Sintaks Pencarian: Allah\r\n"
+            + " -- Ditemukan : 0 ayat \r\n" + " -- Waktu Pencarian : 00:00:00\r\n"
+            + " -- (PENCARIAN DIHENTIKAN)" + "\r\n\r\n--PENCARIAN DIHENTIKAN--\r\n";
+        QCOMPARE(readAll(outcome.path), expected);
+        QCOMPARE(progress.ends, 1);
+    }
+
+    void stopMidSearch()
+    {
+        // Every look at the busy clock is due for a tick: the first tick comes before the first
+        // chapter, the second before the second, where the stop is answered.
+        FakeProgress progress;
+        progress.stopAfterTicks = 2;
+        const Outcome outcome = run(wholeBible(u"Allah"_s), &progress, busyClock());
+        QCOMPARE(outcome.status, Status::Stopped);
+        QCOMPARE(outcome.hits, 2);
+        const QByteArray expected = QByteArray("Tirtamaya \xe2\x80\x94 Versi A\r\n")
+            + " -- Pencarian di seluruh Alkitab \r\n" + " -- Sintaks Pencarian: Allah\r\n"
+            + " -- Ditemukan : 2 ayat \r\n" + " -- Waktu Pencarian : 00:00:00\r\n"
+            + " -- (PENCARIAN DIHENTIKAN)"
+            + "\r\n\r\nKejadian 1\r\n1:1 Pada mulanya Allah menciptakan langit dan bumi.\r\n"
+            + "\r\n\r\nKejadian 1\r\n1:3 Berfirmanlah Allah: Jadilah terang.\r\n"
+            + "\r\n\r\n--PENCARIAN DIHENTIKAN--\r\n";
+        QCOMPARE(readAll(outcome.path), expected);
+    }
+
+    void zeroHitsUnderExactWords()
+    {
+        Request request = wholeBible(u"aLLah"_s);
+        request.matchCase = true;
+        const Outcome outcome = run(request);
+        QCOMPARE(outcome.status, Status::Complete);
+        QCOMPARE(outcome.hits, 0);
+        const QByteArray expected = QByteArray("Tirtamaya \xe2\x80\x94 Versi A\r\n")
+            + " -- Pencarian di seluruh Alkitab  -- Kata Tepat\r\n" + " -- Sintaks Pencarian: aLLah\r\n"
+            + " -- Ditemukan : 0 ayat \r\n" + " -- Waktu Pencarian : 00:00:00\r\n";
+        QCOMPARE(readAll(outcome.path), expected);
+    }
+
+    void exactWordsKeepCase()
+    {
+        Request request = wholeBible(u"Allah"_s);
+        request.matchCase = true;
+        const Outcome outcome = run(request);
+        QCOMPARE(outcome.hits, 4);
+        QVERIFY(!readAll(outcome.path).contains("ALLAH"));
+    }
+
+    void twoHitsInOneChapter()
+    {
+        Request request = wholeBible(u"Allah"_s);
+        request.scope = Scope::Chapter;
+        const Outcome outcome = run(request);
+        QCOMPARE(outcome.status, Status::Complete);
+        QCOMPARE(outcome.sql,
+            u"SELECT * FROM UsysAlkitab WHERE (Kitab1 LIKE '*Allah*'  ) AND Buku ='Kejadian' AND Bab=1"_s);
+        QCOMPARE(outcome.scopeCaption, u" -- Pencarian di Kejadian 1"_s);
+        const QByteArray expected = QByteArray("Tirtamaya \xe2\x80\x94 Versi A\r\n")
+            + " -- Pencarian di Kejadian 1\r\n" + " -- Sintaks Pencarian: Allah\r\n"
+            + " -- Ditemukan : 2 ayat \r\n" + " -- Waktu Pencarian : 00:00:00\r\n"
+            + "\r\n\r\nKejadian 1\r\n1:1 Pada mulanya Allah menciptakan langit dan bumi.\r\n"
+            + "\r\n\r\nKejadian 1\r\n1:3 Berfirmanlah Allah: Jadilah terang.\r\n";
+        QCOMPARE(readAll(outcome.path), expected);
+    }
+
+    void scopes_data()
+    {
+        QTest::addColumn<int>("scope");
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("hits");
+
+        const QString criterion = u"SELECT * FROM UsysAlkitab WHERE (Kitab1 LIKE '*Allah*'  )"_s;
+        QTest::newRow("chapter") << 0 << criterion + u" AND Buku ='Kejadian' AND Bab=2"_s
+                                 << u" -- Pencarian di Kejadian 2"_s << 1;
+        QTest::newRow("book") << 1 << criterion + u" AND Buku ='Kejadian'"_s
+                              << u" -- Pencarian di Kitab Kejadian"_s << 3;
+        QTest::newRow("testament") << 2 << criterion + u" AND Perjanjian = 'Baru'"_s
+                                   << u" --Pencarian di perjanjian Baru"_s << 2;
+        QTest::newRow("bible") << 3 << criterion << u" -- Pencarian di seluruh Alkitab "_s << 5;
+    }
+
+    void scopes()
+    {
+        QFETCH(int, scope);
+        QFETCH(QString, sql);
+        QFETCH(QString, caption);
+        QFETCH(int, hits);
+        Request request = wholeBible(u"Allah"_s);
+        request.scope = static_cast<Scope>(scope);
+        request.chapterIndex = 1;
+        request.testament = u"Baru"_s;
+        const Outcome outcome = run(request);
+        QCOMPARE(outcome.sql, sql);
+        QCOMPARE(outcome.scopeCaption, caption);
+        QCOMPARE(outcome.hits, hits);
+        QCOMPARE(m_session->recordset(tirta::Role::Search).query(), sql);
+    }
+
+    void alternativesMakeOneCriterion()
+    {
+        QCOMPARE(likeCriterion(u"Kitab30"_s, u"kasih&cinta"_s),
+            u"Kitab30 LIKE '*kasih*'  or Kitab30 LIKE '*cinta*'  "_s);
+        const Outcome outcome = run(wholeBible(u"Nikodemus&majus"_s));
+        QCOMPARE(outcome.hits, 2);
+    }
+
+    void wildcardsStandForThemselves()
+    {
+        QCOMPARE(likeCriterion(u"Kitab1"_s, u"a*b?c#d[e]"_s), u"Kitab1 LIKE '*a[*]b[?]c[#]d[[]e]*'  "_s);
+        for (const QString& text : { u"#1 di"_s, u"[x] dan"_s }) {
+            const Outcome outcome = run(wholeBible(text));
+            QCOMPARE(outcome.status, Status::Complete);
+            QCOMPARE(outcome.hits, 1);
+        }
+    }
+
+    void translationColumn()
+    {
+        Request request = wholeBible(u"God"_s);
+        request.column = u"Kitab2"_s;
+        const Outcome outcome = run(request);
+        QCOMPARE(outcome.hits, 5);
+        QVERIFY(readAll(outcome.path).contains("\r\n\r\nMatius 2\r\n2:1 Behold the Lamb of God.\r\n"));
+    }
+
+    void otherLineEndsStillSplitIntoVerses()
+    {
+        const Outcome outcome = run(wholeBible(u"sumur"_s));
+        QCOMPARE(outcome.hits, 1);
+        QVERIFY(readAll(outcome.path).endsWith("\r\n\r\nYohanes 4\r\n4:1 Ada sumur\r\n"));
+    }
+
+    void quoteInTheSearchText()
+    {
+        const Outcome outcome = run(wholeBible(u"O'Allah"_s));
+        QCOMPARE(outcome.status, Status::Complete);
+        QCOMPARE(outcome.sql, u"SELECT * FROM UsysAlkitab WHERE (Kitab1 LIKE '*O''Allah*'  )"_s);
+        QCOMPARE(outcome.hits, 1);
+        const QByteArray file = readAll(outcome.path);
+        QVERIFY(file.contains(" -- Sintaks Pencarian: O'Allah\r\n"));
+        QVERIFY(file.contains("\r\n\r\nMatius 2\r\n2:1 Lihatlah Anak Domba O'Allah.\r\n"));
+        QCOMPARE(outcome.entry.label, u"O'Allah (Versi A -- Pencarian di seluruh Alkitab )"_s);
+    }
+
+    void searchKeys_data()
+    {
+        QTest::addColumn<int>("scope");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("chapter") << 0 << u"Kitab1O''AllahCari di Pasal aktifKejadianTrue04"_s;
+        QTest::newRow("book") << 1 << u"Kitab1O''AllahCari di Kitab aktifKejadianTrue0"_s;
+        QTest::newRow("testament") << 2 << u"Kitab1O''AllahCari di Perjanjian aktifTrue0"_s;
+        QTest::newRow("bible") << 3 << u"Kitab1O''Allah20"_s;
+    }
+
+    void searchKeys()
+    {
+        QFETCH(int, scope);
+        QFETCH(QString, key);
+        Request request = wholeBible(u"O'Allah"_s);
+        request.scope = static_cast<Scope>(scope);
+        request.chapterIndex = 4;
+        QCOMPARE(searchKey(request), key);
+        QCOMPARE(resultFilePath(key, request.tempFolder),
+            request.tempFolder + u"~ty"_s + tirta::SearchKeyChecksum(key) + u".tmp"_s);
+    }
+
+    void searchKeyChangesPerScope_data()
+    {
+        QTest::addColumn<int>("scope");
+        QTest::addColumn<bool>("byCase");
+        QTest::addColumn<bool>("byBook");
+        QTest::addColumn<bool>("byChapter");
+        QTest::addColumn<bool>("byTestament");
+        QTest::newRow("chapter") << 0 << true << true << true << true;
+        QTest::newRow("book") << 1 << true << true << false << true;
+        QTest::newRow("testament") << 2 << true << false << false << true;
+        QTest::newRow("bible") << 3 << true << false << false << false;
+    }
+
+    void searchKeyChangesPerScope()
+    {
+        QFETCH(int, scope);
+        QFETCH(bool, byCase);
+        QFETCH(bool, byBook);
+        QFETCH(bool, byChapter);
+        QFETCH(bool, byTestament);
+        Request base = wholeBible(u"kasih"_s);
+        base.scope = static_cast<Scope>(scope);
+        const QString key = searchKey(base);
+
+        Request changed = base;
+        changed.matchCase = true;
+        QCOMPARE(searchKey(changed) != key, byCase);
+        changed = base;
+        changed.bookListText = u"Keluaran"_s;
+        changed.book = u"Keluaran"_s;
+        QCOMPARE(searchKey(changed) != key, byBook);
+        changed = base;
+        changed.chapterIndex = 7;
+        QCOMPARE(searchKey(changed) != key, byChapter);
+        changed = base;
+        changed.oldTestament = false;
+        QCOMPARE(searchKey(changed) != key, byTestament);
+        changed = base;
+        changed.column = u"Kitab2"_s;
+        QVERIFY(searchKey(changed) != key);
+    }
+
+    void optimalReusesTheStoredFile()
+    {
+        ResultList list;
+        FakeProgress first;
+        const Outcome outcome = run(wholeBible(u"Allah"_s), &first);
+        QCOMPARE(outcome.status, Status::Complete);
+        list.AddToResultList(outcome.entry, true);
+        const QByteArray stored = readAll(outcome.path);
+
+        // The same search again: the stored file, no progress, nothing new for the list.
+        FakeProgress second;
+        const Outcome again = run(wholeBible(u"Allah"_s), &second, busyClock());
+        QCOMPARE(again.status, Status::Reused);
+        QVERIFY(again.showsResults());
+        QVERIFY(again.message.isEmpty());
+        QCOMPARE(again.path, outcome.path);
+        QCOMPARE(second.starts, 0);
+        QCOMPARE(second.ticks, 0);
+        QCOMPARE(readAll(again.path), stored);
+        QCOMPARE(list.size(), 1);
+    }
+
+    void withoutOptimalTheSearchRunsAgain()
+    {
+        Request request = wholeBible(u"Allah"_s);
+        request.optimal = false;
+        ResultList list;
+        const Outcome first = run(request);
+        list.AddToResultList(first.entry, request.optimal);
+        QFile::resize(first.path, 10);
+        const Outcome second = run(request);
+        QCOMPARE(second.status, Status::Complete);
+        QCOMPARE(second.path, first.path);
+        QVERIFY(readAll(second.path).size() > 10);
+        QVERIFY(list.isEmpty());
+    }
+
+    void stoppedSearchIsReusedWithItsStopLines()
+    {
+        FakeProgress progress;
+        progress.stopAfterTicks = 0;
+        const Outcome stopped = run(wholeBible(u"Allah"_s), &progress);
+        QCOMPARE(stopped.status, Status::Stopped);
+        const Outcome again = run(wholeBible(u"Allah"_s));
+        QCOMPARE(again.status, Status::Reused);
+        QVERIFY(readAll(again.path).endsWith("--PENCARIAN DIHENTIKAN--\r\n"));
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("two characters")
+            << u"ab"_s << int(Status::TooShort) << u"Kata yang dicari terlalu pendek"_s;
+        QTest::newRow("leading plus")
+            << u"+kasih"_s << int(Status::BadSyntax) << u"Lihat panduan untuk penggunaan syntax pencarian"_s;
+        QTest::newRow("leading caret")
+            << u"^kasih"_s << int(Status::BadSyntax) << u"Lihat panduan untuk penggunaan syntax pencarian"_s;
+        QTest::newRow("nowhere") << u"zzzz"_s << int(Status::NotFound) << u"Kata tidak ditemukan"_s;
+    }
+
+    void refusals()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        FakeProgress progress;
+        const Outcome outcome = run(wholeBible(text), &progress);
+        QCOMPARE(int(outcome.status), status);
+        QCOMPARE(outcome.message, message);
+        QVERIFY(!outcome.showsResults());
+        QCOMPARE(progress.starts, 0);
+        QVERIFY(QDir(m_results->path()).entryList(QDir::Files).isEmpty());
+    }
+
+    void threeCharactersAreSearched()
+    {
+        const Outcome outcome = run(wholeBible(u"a+b"_s));
+        QCOMPARE(outcome.status, Status::Complete);
+    }
+
+    void noChapterSelectedSearchesChapterZero()
+    {
+        Request request = wholeBible(u"Allah"_s);
+        request.scope = Scope::Chapter;
+        request.chapterIndex = -1;
+        const Outcome outcome = run(request);
+        QVERIFY(outcome.sql.endsWith(u"Bab=0"_s));
+        QCOMPARE(outcome.status, Status::NotFound);
+    }
+
+    void rejectedQueryKeepsTheSearchRecordset()
+    {
+        run(wholeBible(u"Allah"_s));
+        Request request = wholeBible(u"Allah"_s);
+        request.column = u"KitabX"_s;
+        const Outcome outcome = run(request);
+        QCOMPARE(outcome.status, Status::QueryFailed);
+        QVERIFY(!outcome.message.isEmpty());
+        QVERIFY(m_session->has(tirta::Role::Search));
+        QCOMPARE(m_session->recordset(tirta::Role::Search).query(),
+            u"SELECT * FROM UsysAlkitab WHERE (Kitab1 LIKE '*Allah*'  )"_s);
+    }
+
+    void unwritableFolder()
+    {
+        Request request = wholeBible(u"Allah"_s);
+        request.tempFolder = m_results->path() + u"/missing/folder/"_s;
+        const Outcome outcome = run(request);
+        QCOMPARE(outcome.status, Status::WriteFailed);
+        QVERIFY(outcome.message.startsWith(u"Hasil pencarian tidak dapat disimpan"_s));
+        QVERIFY(!outcome.showsResults());
+    }
+
+    void defaultFolderIsTheTemporaryFolder()
+    {
+        Request request = wholeBible(u"Allah"_s);
+        request.tempFolder.clear();
+        const Outcome outcome = run(request);
+        QCOMPARE(outcome.status, Status::Complete);
+        QCOMPARE(QFileInfo(outcome.path).absolutePath() + u'/', tirta::TempFolder());
+        QFile::remove(outcome.path);
+    }
+
+    void countLinesGoAfterTheSyntaxLine()
+    {
+        ResultText text(u"Judul"_s, u" -- Pencarian di Kitab Rut"_s, syntaxLine(u"kasih"_s));
+        text.appendHit(hitHeader(u"Rut"_s, u"1"_s), u"1:1 kasih"_s);
+        const QString written = u"Judul\r\n -- Pencarian di Kitab Rut\r\n -- Sintaks Pencarian: kasih\r\n"
+                                u"\r\n\r\nRut 1\r\n1:1 kasih\r\n"_s;
+        const QString finished = text.finished(1, u"00:01:02"_s, stopTag());
+        QCOMPARE(insertCountLines(written, syntaxLine(u"kasih"_s), 1, u"00:01:02"_s, stopTag()), finished);
+        QCOMPARE(finished,
+            u"Judul\r\n -- Pencarian di Kitab Rut\r\n -- Sintaks Pencarian: kasih\r\n"
+            u" -- Ditemukan : 1 ayat \r\n -- Waktu Pencarian : 00:01:02\r\n -- (PENCARIAN DIHENTIKAN)"
+            u"\r\n\r\nRut 1\r\n1:1 kasih\r\n"_s);
+    }
+
+    void elapsedTime_data()
+    {
+        QTest::addColumn<qint64>("milliseconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("nothing") << qint64(0) << u"00:00:00"_s;
+        QTest::newRow("under a second") << qint64(999) << u"00:00:00"_s;
+        QTest::newRow("minutes") << qint64(62'500) << u"00:01:02"_s;
+        QTest::newRow("hours") << qint64(3'723'000) << u"01:02:03"_s;
+    }
+
+    void elapsedTime()
+    {
+        QFETCH(qint64, milliseconds);
+        QFETCH(QString, text);
+        QCOMPARE(formatElapsed(milliseconds), text);
+    }
+
+    void deleteResultFiles()
+    {
+        const QString folder = m_results->path() + u'/';
+        const QStringList names { u"~ty123.tmp"_s, u"~ty.tmp"_s, u"~tyBookmarks.tmp"_s, u"lain.tmp"_s,
+            u"~ty12a.tmp"_s, u"~ty45.txt"_s };
+        for (const QString& name : names)
+            QVERIFY(tirta::writeFileWhole(folder + name, "x"));
+        QVERIFY(QDir().mkdir(folder + u"~ty77.tmp"_s));
+        QCOMPARE(DeleteResultFiles(folder), 2);
+        QStringList left
+            = QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+        left.sort();
+        QCOMPARE(left,
+            QStringList(
+                { u"lain.tmp"_s, u"~ty12a.tmp"_s, u"~ty45.txt"_s, u"~ty77.tmp"_s, u"~tyBookmarks.tmp"_s }));
+    }
+
+    void resultList()
+    {
+        ResultList list;
+        const Outcome one = run(wholeBible(u"Allah"_s));
+        const Outcome two = run(wholeBible(u"kasih"_s));
+        Request unlistedRequest = wholeBible(u"bumi"_s);
+        unlistedRequest.optimal = false;
+        const Outcome unlisted = run(unlistedRequest);
+        list.AddToResultList(one.entry, true);
+        list.AddToResultList(two.entry, true);
+        list.AddToResultList(unlisted.entry, false);
+        QCOMPARE(list.labels(),
+            QStringList({ u"Allah (Versi A -- Pencarian di seluruh Alkitab )"_s,
+                u"kasih (Versi A -- Pencarian di seluruh Alkitab )"_s }));
+        QCOMPARE(ResultList::deleteItemCaption(list.at(1)),
+            u"Hapus \"kasih (Versi A -- Pencarian di seluruh Alkitab )\""_s);
+
+        QVERIFY(!list.removeAt(2));
+        QVERIFY(list.removeAt(0));
+        QVERIFY(!QFile::exists(one.path));
+        QCOMPARE(list.size(), 1);
+        QCOMPARE(list.at(0).path, two.path);
+
+        // A file removed behind the list's back is skipped; unlisted files stay.
+        QVERIFY(QFile::remove(two.path));
+        list.AddToResultList(one.entry, true);
+        list.clear();
+        QVERIFY(list.isEmpty());
+        QVERIFY(QFile::exists(unlisted.path));
+    }
+};
+
+TIRTA_TEST_MAIN_CORE(SearchEngineTest)
+#include "tst_searchengine.moc"
