@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QToolTip>
 
 namespace tirta::ui {
 
@@ -25,6 +26,9 @@ ListHoverTip::ListHoverTip(QListWidget* list, QLabel* tip, Style style, QObject*
     , m_style(style)
 {
     Q_ASSERT(list && tip);
+    m_tip->setPalette(QToolTip::palette());
+    m_tip->setAutoFillBackground(true);
+    m_tip->setFrameShape(QFrame::Box);
     m_tip->hide();
     m_tip->installEventFilter(this);
     m_list->setMouseTracking(true);

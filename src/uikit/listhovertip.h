@@ -29,7 +29,8 @@ public:
     };
 
     /// Watches `list` and shows its items' texts in `tip`, which may be a child of any widget of
-    /// the same window or a window of its own. The tip starts hidden. Both must outlive this object
+    /// the same window or a window of its own. The tip gets the tooltip colours and a thin frame (the
+    /// window may restyle it afterwards) and starts hidden. Both must outlive this object
     /// or be destroyed with it.
     ListHoverTip(QListWidget* list, QLabel* tip, Style style, QObject* parent = nullptr);
 
