@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace tirta::search {
 
 using namespace Qt::StringLiterals;
@@ -105,7 +107,13 @@ LineFilter::LineFilter(
     , m_first(wordList(wordList1, matchCase))
     , m_second(wordList(wordList2, matchCase))
     , m_excluded(exclusionList(wordList3, matchCase))
-{ }
+{
+    const bool anyOf = !m_first.fixed && !m_first.all;
+    const bool noEmptyWord = std::none_of(
+        m_first.words.cbegin(), m_first.words.cend(), [](const QString& w) { return w.isEmpty(); });
+    if (anyOf && noEmptyWord)
+        m_anchors = m_first.words;
+}
 
 LineFilter::WordSet LineFilter::wordList(const QString& list, bool matchCase)
 {

@@ -66,6 +66,12 @@ public:
     /// Convenience for one line: lower-cases it when needed.
     bool matches(QStringView line) const;
 
+    /// The words of which every hit line holds at least one (lower-cased unless the filter matches
+    /// case), or nothing when the required list cannot narrow the lines down that way (no words,
+    /// all words required, or an empty word, which occurs in every line). A search looks for these
+    /// words in a whole chapter and tests only the lines where they occur.
+    const std::vector<QString>& anchorWords() const { return m_anchors; }
+
 private:
     struct WordSet
     {
@@ -83,6 +89,7 @@ private:
     WordSet m_first;
     WordSet m_second;
     WordSet m_excluded;
+    std::vector<QString> m_anchors;
 };
 
 } // namespace tirta::search

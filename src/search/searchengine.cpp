@@ -57,8 +57,38 @@ QString literalPattern(QStringView alternative)
     return pattern;
 }
 
-/// Walks the lines of a chapter text. Lines end in CR LF; a lone LF or CR ends a line too, so a
+/// Whether a character ends a line. Lines end in CR LF; a lone LF or CR ends a line too, so a
 /// text saved with other line ends is still read verse by verse.
+bool isBreak(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+/// The position after the line break at `end` (or `end` itself at the end of the text).
+qsizetype afterBreak(QStringView text, qsizetype end)
+{
+    if (end < text.size() && text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n')
+        return end + 2;
+    return end + 1;
+}
+
+/// The text lower-cased as `QString::toLower` does it, with a quick path for plain ASCII text,
+/// which most chapters are.
+QString lowerCased(QStringView text)
+{
+    QString result(text.size(), Qt::Uninitialized);
+    const char16_t* from = text.utf16();
+    char16_t* to = reinterpret_cast<char16_t*>(result.data());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = from[i];
+        if (c >= 0x80)
+            return text.toString().toLower();
+        to[i] = (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
+    }
+    return result;
+}
+
+/// Walks the lines of a chapter text.
 class LineReader
 {
 public:
@@ -70,21 +100,27 @@ public:
     {
         if (m_at > m_text.size() || (m_at == m_text.size() && m_text.isEmpty()))
             return false;
-        qsizetype end = m_at;
-        while (end < m_text.size() && m_text[end] != u'\r' && m_text[end] != u'\n')
-            ++end;
+        // Find the next CR and the next LF with the library's vectorised search, each only when
+        // the walk has passed the one found before.
+        if (m_cr != -1 && m_cr < m_at)
+            m_cr = m_text.indexOf(u'\r', m_at);
+        if (m_lf != -1 && m_lf < m_at)
+            m_lf = m_text.indexOf(u'\n', m_at);
+        qsizetype end = m_text.size();
+        if (m_cr >= 0)
+            end = m_cr;
+        if (m_lf >= 0 && m_lf < end)
+            end = m_lf;
         line = m_text.mid(m_at, end - m_at);
-        if (end < m_text.size() && m_text[end] == u'\r' && end + 1 < m_text.size()
-            && m_text[end + 1] == u'\n')
-            m_at = end + 2;
-        else
-            m_at = end + 1;
+        m_at = afterBreak(m_text, end);
         return true;
     }
 
 private:
     QStringView m_text;
     qsizetype m_at = 0;
+    qsizetype m_cr = -2; ///< next CR at or after the walk, -1 none left, -2 not yet looked for
+    qsizetype m_lf = -2;
 };
 
 /// How many lines pass between two looks at the clock inside one chapter.
@@ -233,11 +269,12 @@ void Pacer::finish(int hits)
         m_progress->finished(hits, elapsed());
 }
 
-void AppendMatchingLines(const LineFilter& filter, QStringView rowText, QStringView header, ResultText& out,
-    int& hits, Pacer* pacer)
+namespace {
+
+/// Tests every line of a chapter.
+void testEveryLine(const LineFilter& filter, QStringView rowText, QStringView lowered, QStringView header,
+    ResultText& out, int& hits, Pacer* pacer)
 {
-    // Lower-casing keeps every line break, so the lines of both texts pair up one to one.
-    const QString lowered = filter.wantsLowered() ? rowText.toString().toLower() : QString();
     LineReader lines(rowText);
     LineReader loweredLines(lowered);
     QStringView line;
@@ -255,6 +292,63 @@ void AppendMatchingLines(const LineFilter& filter, QStringView rowText, QStringV
             pacer->poll(hits);
         }
     }
+}
+
+/// Tests only the lines that hold one of the filter's anchor words, found in the whole chapter at
+/// once. `searched` is the text the words are looked for in, position for position the same as
+/// `rowText` (lower-cased or the row text itself).
+void testAnchoredLines(const LineFilter& filter, QStringView rowText, QStringView searched,
+    QStringView header, ResultText& out, int& hits, Pacer* pacer)
+{
+    const std::vector<QString>& words = filter.anchorWords();
+    // The next occurrence of each word at or after `from`; -1 when there is none left.
+    std::vector<qsizetype> next(words.size(), -2);
+    qsizetype from = 0;
+    int sincePoll = 0;
+    while (from <= searched.size()) {
+        qsizetype best = -1;
+        for (size_t i = 0; i < words.size(); ++i) {
+            if (next[i] != -1 && next[i] < from)
+                next[i] = searched.indexOf(words[i], from);
+            if (next[i] >= 0 && (best < 0 || next[i] < best))
+                best = next[i];
+        }
+        if (best < 0)
+            break;
+        // `from` is always the start of a line, so the line of `best` starts after the last break
+        // between them.
+        qsizetype start = best;
+        while (start > from && !isBreak(searched[start - 1]))
+            --start;
+        qsizetype end = best;
+        while (end < searched.size() && !isBreak(searched[end]))
+            ++end;
+        const QStringView line = rowText.mid(start, end - start);
+        if (filter.matches(line, searched.mid(start, end - start))) {
+            ++hits;
+            out.appendHit(header, line);
+        }
+        from = afterBreak(searched, end);
+        if (pacer && ++sincePoll == kLinesPerPoll) {
+            sincePoll = 0;
+            pacer->poll(hits);
+        }
+    }
+}
+
+} // namespace
+
+void AppendMatchingLines(const LineFilter& filter, QStringView rowText, QStringView header, ResultText& out,
+    int& hits, Pacer* pacer)
+{
+    // Lower-casing keeps every line break, so the lines of both texts pair up one to one; it keeps
+    // every position too unless a letter grows (as the dotted capital I does).
+    const QString lowered = filter.wantsLowered() ? lowerCased(rowText) : QString();
+    const QStringView searched = filter.wantsLowered() ? QStringView(lowered) : rowText;
+    if (!filter.anchorWords().empty() && searched.size() == rowText.size())
+        testAnchoredLines(filter, rowText, searched, header, out, hits, pacer);
+    else
+        testEveryLine(filter, rowText, lowered, header, out, hits, pacer);
 }
 
 ScanResult scanRows(Recordset& rows, const QString& textColumn, const QString& bookField,

@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -543,6 +545,56 @@ private Q_SLOTS:
         QCOMPARE(outcome.status, Status::Complete);
         QCOMPARE(QFileInfo(outcome.path).absolutePath() + u'/', tirta::TempFolder());
         QFile::remove(outcome.path);
+    }
+
+    // Whatever the query and the line ends, a chapter gives the hits that testing its lines one by
+    // one with the plain predicates gives, in the same order.
+    void chapterHitsAgreeWithLineByLine()
+    {
+        QRandomGenerator random(77);
+        const QString queryAlphabet = u"aAb &+^"_s;
+        const QString lineAlphabet = u"aAbB \u0130"_s;
+        const QStringList breaks { u"\r\n"_s, u"\r\n"_s, u"\n"_s, u"\r"_s };
+        const auto draw = [&](const QString& alphabet, int maxLength) {
+            QString s;
+            const int length = static_cast<int>(random.bounded(maxLength + 1));
+            for (int i = 0; i < length; ++i)
+                s += alphabet[static_cast<qsizetype>(random.bounded(static_cast<int>(alphabet.size())))];
+            return s;
+        };
+        static const QRegularExpression lineBreak(u"\r\n|\n|\r"_s);
+        for (int round = 0; round < 3000; ++round) {
+            ParseQuery parsed;
+            parsed.Query(draw(queryAlphabet, 6));
+            QString row = draw(lineAlphabet, 5);
+            const int lineCount = static_cast<int>(random.bounded(5));
+            for (int l = 0; l < lineCount; ++l)
+                row += breaks[random.bounded(static_cast<int>(breaks.size()))] + draw(lineAlphabet, 5);
+            for (const bool matchCase : { false, true }) {
+                ResultText expected(u"c"_s, u"s"_s, u"q"_s);
+                int expectedHits = 0;
+                const QStringList lines = row.isEmpty() ? QStringList() : row.split(lineBreak);
+                for (const QString& line : lines) {
+                    if (ParseQuery::MatchLine(
+                            parsed.WordList1(), parsed.WordList2(), parsed.WordList3(), line, matchCase)) {
+                        ++expectedHits;
+                        expected.appendHit(u"H"_s, line);
+                    }
+                }
+                ResultText actual(u"c"_s, u"s"_s, u"q"_s);
+                int actualHits = 0;
+                const LineFilter filter(
+                    parsed.WordList1(), parsed.WordList2(), parsed.WordList3(), matchCase);
+                AppendMatchingLines(filter, row, u"H"_s, actual, actualHits);
+                if (actualHits != expectedHits
+                    || actual.finished(0, {}, {}) != expected.finished(0, {}, {})) {
+                    QFAIL(qPrintable(u"lists '%1' '%2' '%3', chapter '%4', matchCase %5"_s.arg(
+                        parsed.WordList1(), parsed.WordList2(), parsed.WordList3(),
+                        QString(row).replace(u'\r', u'R').replace(u'\n', u'N'),
+                        matchCase ? u"on"_s : u"off"_s)));
+                }
+            }
+        }
     }
 
     void countLinesGoAfterTheSyntaxLine()
