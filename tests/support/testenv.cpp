@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 #include <cstdlib>
@@ -27,8 +28,12 @@ void isolateEnvironment()
     QDir().mkpath(root() + QStringLiteral("/tmp"));
     QDir().mkpath(root() + QStringLiteral("/config"));
     QDir().mkpath(root() + QStringLiteral("/data"));
+    QDir().mkpath(root() + QStringLiteral("/runtime"));
+    QFile::setPermissions(
+        root() + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     ::setenv("TMPDIR", QByteArray(base + "/tmp").constData(), 1);
     ::setenv("XDG_CONFIG_HOME", QByteArray(base + "/config").constData(), 1);
+    ::setenv("XDG_RUNTIME_DIR", QByteArray(base + "/runtime").constData(), 1);
     ::setenv("XDG_DATA_HOME", QByteArray(base + "/data").constData(), 1);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QStandardPaths::setTestModeEnabled(false);

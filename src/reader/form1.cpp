@@ -1,0 +1,394 @@
+#include "form1.h"
+
+#include "foundation/safefile.h"
+#include "foundation/version.h"
+#include "reader/form15.h"
+#include "reader/splash.h"
+#include "uikit/listhovertip.h"
+#include "uikit/statusstrip.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template <class T> T* make(const char* name, QWidget* parent = nullptr)
+{
+    auto* widget = new T(parent);
+    widget->setObjectName(QLatin1StringView(name));
+    return widget;
+}
+
+QAction* item(QMenu* menu, const char* name, const QString& caption, bool checkable = false)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1StringView(name));
+    action->setCheckable(checkable);
+    return action;
+}
+
+QMenu* menu(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* m = new QMenu(caption, parent);
+    m->setObjectName(QLatin1StringView(name));
+    return m;
+}
+
+} // namespace
+
+Form1::Form1(tirta::reader::Environment environment, QWidget* parent)
+    : QMainWindow(parent)
+    , m_environment(std::move(environment))
+{
+    setObjectName(u"Form1"_s);
+    buildUi();
+    createActions();
+    connectSignals();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildUi()
+{
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(2, 2, 2, 0);
+    outer->setSpacing(2);
+
+    m_ui.Picture1 = make<QWidget>("Picture1", central);
+    m_ui.Picture1->setLayout(new QHBoxLayout);
+    m_ui.Picture1->layout()->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_ui.Picture1);
+
+    m_ui.picSearchBar = make<QWidget>("picSearchBar", central);
+    auto* search = new QHBoxLayout(m_ui.picSearchBar);
+    search->setContentsMargins(2, 2, 2, 2);
+    m_ui.Text1 = make<QLineEdit>("Text1");
+    m_ui.Combo2 = make<QComboBox>("Combo2");
+    m_ui.Check1 = make<QCheckBox>("Check1");
+    m_ui.Check1->setText(tr("Kata Tepat"));
+    m_ui.Command1 = make<QPushButton>("Command1");
+    m_ui.Command1->setText(tr("Cari"));
+    m_ui.Command2 = make<QPushButton>("Command2");
+    m_ui.Command2->setText(u"<"_s);
+    m_ui.Command2->setToolTip(tr("Sebelumnya"));
+    m_ui.Command3 = make<QPushButton>("Command3");
+    m_ui.Command3->setText(u">"_s);
+    m_ui.Command3->setToolTip(tr("Berikutnya"));
+    m_ui.Command4 = make<QPushButton>("Command4");
+    m_ui.Command4->setText(tr("Cari Semua"));
+    for (QPushButton* arrow : { m_ui.Command2, m_ui.Command3 }) {
+        arrow->setEnabled(false);
+        arrow->setMaximumWidth(32);
+    }
+    search->addWidget(new QLabel(tr("Cari:"), m_ui.picSearchBar));
+    search->addWidget(m_ui.Text1, 3);
+    search->addWidget(m_ui.Combo2, 2);
+    search->addWidget(m_ui.Check1);
+    search->addWidget(m_ui.Command1);
+    search->addWidget(m_ui.Command2);
+    search->addWidget(m_ui.Command3);
+    search->addWidget(m_ui.Command4);
+    outer->addWidget(m_ui.picSearchBar);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(4);
+    m_ui.Frame1 = make<QGroupBox>("Frame1", central);
+    m_ui.Frame1->setTitle(tr("Daftar Kitab"));
+    auto* panel = new QVBoxLayout(m_ui.Frame1);
+    panel->setContentsMargins(4, 4, 4, 4);
+    auto* testaments = new QHBoxLayout;
+    m_ui.Option1 = make<QRadioButton>("Option1");
+    m_ui.Option1->setText(tr("P. Lama"));
+    m_ui.Option1->setToolTip(tr("Perjanjian Lama"));
+    m_ui.Option2 = make<QRadioButton>("Option2");
+    m_ui.Option2->setText(tr("P. Baru"));
+    m_ui.Option2->setToolTip(tr("Perjanjian Baru"));
+    testaments->addWidget(m_ui.Option1);
+    testaments->addWidget(m_ui.Option2);
+    panel->addLayout(testaments);
+    m_ui.List1 = make<QListWidget>("List1");
+    m_ui.List1->setMouseTracking(true);
+    panel->addWidget(m_ui.List1, 3);
+    auto* chapterRow = new QHBoxLayout;
+    m_ui.List2 = make<QListWidget>("List2");
+    chapterRow->addWidget(m_ui.List2, 1);
+    panel->addLayout(chapterRow, 2);
+    auto* verseRow = new QHBoxLayout;
+    verseRow->addWidget(new QLabel(tr("Ayat:"), m_ui.Frame1));
+    m_ui.Combo1 = make<QComboBox>("Combo1");
+    verseRow->addWidget(m_ui.Combo1, 1);
+    panel->addLayout(verseRow);
+    auto* fonts = new QHBoxLayout;
+    m_ui.bFontDown = make<QToolButton>("bFontDown");
+    m_ui.bFontDown->setText(u"A-"_s);
+    m_ui.bFontDown->setToolTip(tr("Perkecil huruf"));
+    m_ui.bFontUp = make<QToolButton>("bFontUp");
+    m_ui.bFontUp->setText(u"A+"_s);
+    m_ui.bFontUp->setToolTip(tr("Perbesar huruf"));
+    m_ui.bFontReset = make<QToolButton>("bFontReset");
+    m_ui.bFontReset->setText(u"A"_s);
+    m_ui.bFontReset->setToolTip(tr("Huruf semula"));
+    fonts->addWidget(m_ui.bFontDown);
+    fonts->addWidget(m_ui.bFontUp);
+    fonts->addWidget(m_ui.bFontReset);
+    fonts->addStretch();
+    panel->addLayout(fonts);
+    m_ui.Frame1->setFixedWidth(170);
+    body->addWidget(m_ui.Frame1);
+
+    auto* reading = new QVBoxLayout;
+    reading->setSpacing(2);
+    m_ui.Label1 = make<QLabel>("Label1");
+    QFont labelFont = m_ui.Label1->font();
+    labelFont.setBold(true);
+    m_ui.Label1->setFont(labelFont);
+    reading->addWidget(m_ui.Label1);
+    m_ui.Frame2 = make<QSplitter>("Frame2");
+    m_ui.Frame2->setOrientation(Qt::Vertical);
+    m_ui.Frame2->setChildrenCollapsible(false);
+    m_ui.rtf1 = make<QTextEdit>("rtf1");
+    m_ui.rtf2 = make<QTextEdit>("rtf2");
+    for (QTextEdit* pane : { m_ui.rtf1, m_ui.rtf2 }) {
+        pane->setReadOnly(true);
+        pane->setAcceptRichText(false);
+        pane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        pane->setContextMenuPolicy(Qt::NoContextMenu);
+        pane->setMinimumHeight(40);
+        m_ui.Frame2->addWidget(pane);
+    }
+    m_ui.Frame2->setStretchFactor(0, 3);
+    m_ui.Frame2->setStretchFactor(1, 1);
+    m_ui.rtf2->hide();
+    reading->addWidget(m_ui.Frame2, 1);
+    body->addLayout(reading, 1);
+    outer->addLayout(body, 1);
+    setCentralWidget(central);
+
+    m_ui.Label3 = make<QLabel>("Label3", central);
+    auto* hoverTip = new tirta::ui::ListHoverTip(
+        m_ui.List1, m_ui.Label3, tirta::ui::ListHoverTip::Style::BesideList, this);
+    hoverTip->hideWhenOver(m_ui.Frame1);
+    hoverTip->hideWhenOver(m_ui.Frame2);
+
+    m_ui.picStatusBar = make<QStatusBar>("picStatusBar");
+    m_ui.labelStatus = make<QLabel>("labelStatus");
+    m_ui.picStatusBar->addWidget(m_ui.labelStatus, 1);
+    setStatusBar(m_ui.picStatusBar);
+    m_ui.labelStatus->setText(tirta::ui::mainStatusIdleText());
+
+    // The history list appears at the right edge of the screen on request.
+    m_ui.ListHistory = make<QListWidget>("ListHistory", this);
+    m_ui.ListHistory->setWindowFlags(Qt::Tool);
+    m_ui.ListHistory->setWindowTitle(tr("Riwayat"));
+    m_ui.ListHistory->hide();
+    m_ui.cmdPanel = make<QPushButton>("cmdPanel", m_ui.ListHistory);
+    m_ui.cmdPanel->setText(tr("Tutup"));
+    m_ui.cmdPanel->hide();
+}
+
+void Form1::createActions()
+{
+    QMenuBar* bar = menuBar();
+    auto& m = m_menus;
+
+    m.MenuVersi = menu(this, "MenuVersi", tr("&Alkitab"));
+    m.versiGroup = new QActionGroup(this);
+    m.VersiKitab.push_back(item(m.MenuVersi, "VersiKitab_0", QString(), true));
+    m.VersiKitab[0]->setVisible(false);
+    bar->addMenu(m.MenuVersi);
+
+    m.MenuDeuterokanonika = menu(this, "MenuDeuterokanonika", tr("&Deuterokanonika"));
+    m.MenuDeutero1 = item(m.MenuDeuterokanonika, "MenuDeutero1", tr("Deuterokanonika 1"));
+    m.MenuDeutero2 = item(m.MenuDeuterokanonika, "MenuDeutero2", tr("Deuterokanonika 2"));
+    m.MenuDeutero3 = item(m.MenuDeuterokanonika, "MenuDeutero3", tr("Deuterokanonika 3"));
+    bar->addMenu(m.MenuDeuterokanonika);
+
+    m.MenuArtikel = menu(this, "MenuArtikel", tr("A&rtikel"));
+    m.MenuPerikop = item(m.MenuArtikel, "MenuPerikop", tr("Daftar Perikop Alkitab"));
+    m.MenuKeterangan = item(m.MenuArtikel, "MenuKeterangan", tr("Keterangan Alkitab"));
+    m.MenuPengantar = item(m.MenuArtikel, "MenuPengantar", tr("Pengantar Kitab"));
+    m.MenuCommentary = item(m.MenuArtikel, "MenuCommentary", tr("Tafsiran"));
+    m.MenuArtikel->addSeparator();
+    m.MenuPerumpamaan = item(m.MenuArtikel, "MenuPerumpamaan", tr("Daftar Perumpamaan Yesus"));
+    m.MenuNubuat = item(m.MenuArtikel, "MenuNubuat", tr("Daftar Nubuat dan Penggenapan"));
+    m.MenuArtikel->addSeparator();
+    m.MenuPeta = item(m.MenuArtikel, "MenuPeta", tr("Peta Alkitab"));
+    m.MenuKamus = item(m.MenuArtikel, "MenuKamus", tr("Kamus Alkitab"));
+    m.MenuTematik = item(m.MenuArtikel, "MenuTematik", tr("Ayat-ayat Tematik"));
+    bar->addMenu(m.MenuArtikel);
+
+    m.MenuLihat = menu(this, "MenuLihat", tr("&Lihat"));
+    m.menuPadanan = item(m.MenuLihat, "menuPadanan", tr("Padanan Alkitab"), true);
+    m.MenuLihat->addSeparator();
+    m.MenuHasil = item(m.MenuLihat, "MenuHasil", tr("Jendela Hasil Pencarian"));
+    m.MenuDaftar = item(m.MenuLihat, "MenuDaftar", tr("Daftar Hasil Pencarian"));
+    m.MenuClipBook = item(m.MenuLihat, "MenuClipBook", tr("ClipBook"));
+    m.MenuLihat->addSeparator();
+    m.MenuTips = item(m.MenuLihat, "MenuTips", tr("Tip Penggunaan Program"));
+    bar->addMenu(m.MenuLihat);
+
+    m.menuSetting = menu(this, "menuSetting", tr("&Setting"));
+    m.MenuSettingFont = item(m.menuSetting, "MenuSettingFont", tr("Ubah Ukuran dan Jenis Font..."));
+    m.menuSetting->addSeparator();
+    m.MenuPencarianOptimal = item(m.menuSetting, "MenuPencarianOptimal", tr("Pencarian Optimal"), true);
+    m.MenuPencarianHapus = item(
+        m.menuSetting, "MenuPencarianHapus", tr("Hapus Hasil Pencarian saat keluar dari program"), true);
+    m.menuSetting->addSeparator();
+    m.menuSettingLokasiData = item(m.menuSetting, "menuSettingLokasiData", tr("Lokasi Data..."));
+    m.menuSetting->addSeparator();
+    m.menuSettingSimpan = item(m.menuSetting, "menuSettingSimpan", tr("Selalu simpan setting program"), true);
+    bar->addMenu(m.menuSetting);
+
+    m.menuTampilan = menu(this, "menuTampilan", tr("&Tampilan"));
+    m.menuToolbarTY = item(m.menuTampilan, "menuToolbarTY", tr("Toolbar Khas TY"), true);
+    m.menuTampilan->addSeparator();
+    m.MenuSettingTerpisah
+        = item(m.menuTampilan, "MenuSettingTerpisah", tr("Tampilkan Pengantar di Jendela Terpisah"), true);
+    m.MenuShowTip = item(m.menuTampilan, "MenuShowTip", tr("Tampilkan Tip di Awal Program"), true);
+    m.menuTampilan->addSeparator();
+    m.menuSettingNormal = item(m.menuTampilan, "menuSettingNormal", tr("Tampilan Normal"));
+    m.menuTampilan->addSeparator();
+    m.menuSettingToolbar = item(m.menuTampilan, "menuSettingToolbar", tr("Tampilkan Toolbar"), true);
+    m.menuSettingPencarian
+        = item(m.menuTampilan, "menuSettingPencarian", tr("Tampilkan Kotak Pencarian"), true);
+    m.menuSettingKitab = item(m.menuTampilan, "menuSettingKitab", tr("Tampilkan Daftar Kitab"), true);
+    m.menuSettingStatus = item(m.menuTampilan, "menuSettingStatus", tr("Tampilkan Status Bar"), true);
+    bar->addMenu(m.menuTampilan);
+
+    m.MenuInfo = menu(this, "MenuInfo", tr("Info"));
+    m.MenuHelp = item(m.MenuInfo, "MenuHelp", tr("Panduan Program"));
+    m.MenuAbout = item(m.MenuInfo, "MenuAbout", tr("Tentang ") + QLatin1StringView(tirta::kProductName));
+    m.MenuInfo->addSeparator();
+    m.menuEtika = item(m.MenuInfo, "menuEtika", tr("Etika Pengutipan Alkitab"));
+    m.menuHakCipta = item(m.MenuInfo, "menuHakCipta", tr("Hak Cipta"));
+    bar->addMenu(m.MenuInfo);
+
+    // Pop-up menus of the reading panes.
+    m.MenuEdit = menu(this, "MenuEdit", tr("Edit"));
+    m.MenuBookmark = item(m.MenuEdit, "MenuBookmark", tr("Bookmark"));
+    m.bookmarkSeparator = m.MenuEdit->addSeparator();
+    m.MenuPilihSemua = item(m.MenuEdit, "MenuPilihSemua", tr("Pilih Semua"));
+    m.MenuPilihAyat = item(m.MenuEdit, "MenuPilihAyat", tr("Pilih ayat"));
+    m.menuCopy = item(m.MenuEdit, "menuCopy", tr("Copy"));
+    m.MenuCopyClipBook = item(m.MenuEdit, "MenuCopyClipBook", tr("Copy ke ClipBook"));
+    m.refSeparator = m.MenuEdit->addSeparator();
+    m.MenuRef = menu(this, "MenuRef", tr("Referensi Silang"));
+    m.MenuEdit->addMenu(m.MenuRef);
+    m.MenuRefs.push_back(item(m.MenuRef, "MenuRefs_0", tr("<tidak ada referensi>")));
+
+    m.OpsiVersiKitab = menu(this, "OpsiVersiKitab", tr("Opsi"));
+    m.opsiGroup = new QActionGroup(this);
+    m.OpsiKitab.push_back(item(m.OpsiVersiKitab, "OpsiKitab_0", QString(), true));
+    m.OpsiKitab[0]->setVisible(false);
+
+    m.menuOpsiPadanan = menu(this, "menuOpsiPadanan", QString());
+    m.menuPadananPilihSemua = item(m.menuOpsiPadanan, "menuPadananPilihSemua", tr("Pilih Semua"));
+    m.menuCopyPadanan = item(m.menuOpsiPadanan, "menuCopyPadanan", tr("Copy ke ClipBook"));
+    m.menuPadananSeluruh = item(m.menuOpsiPadanan, "menuPadananSeluruh", tr("Tampilkan Seluruh Pasal"));
+
+    // Windows that are not part of this program yet stay visible but unavailable.
+    for (QAction* pending : { m.MenuDeutero1, m.MenuDeutero2, m.MenuDeutero3, m.MenuPerikop, m.MenuKeterangan,
+             m.MenuPengantar, m.MenuPerumpamaan, m.MenuNubuat, m.MenuPeta, m.MenuKamus, m.MenuTematik,
+             m.MenuHasil, m.MenuDaftar, m.MenuClipBook, m.MenuTips, m.MenuHelp, m.MenuAbout, m.menuEtika,
+             m.menuHakCipta, m.MenuBookmark, m.MenuSettingFont, m.menuSettingNormal })
+        pending->setEnabled(false);
+    m.MenuRefs[0]->setEnabled(false);
+
+    // Keys the window handles before any of its controls.
+    using Step = tirta::reader::History::Step;
+    const auto windowKey = [this](const char* name, const QKeySequence& key, auto handler) {
+        auto* action = new QAction(this);
+        action->setObjectName(QLatin1StringView(name));
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action);
+    };
+    windowKey("historyBack", QKeySequence(Qt::Key_F3), [this] { historyStep(Step::Back); });
+    windowKey("historyForward", QKeySequence(Qt::Key_F4), [this] { historyStep(Step::Forward); });
+    windowKey("historyNewest", QKeySequence(Qt::Key_F5), [this] { historyStep(Step::Newest); });
+    windowKey("historyList", QKeySequence(Qt::CTRL | Qt::Key_F9), [this] { toggleHistoryList(); });
+}
+
+void Form1::connectSignals()
+{
+    connect(m_ui.Option1, &QRadioButton::clicked, this, [this] { Option_Click(true); });
+    connect(m_ui.Option2, &QRadioButton::clicked, this, [this] { Option_Click(false); });
+    connect(m_ui.List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            List1_Click();
+    });
+    connect(m_ui.List2, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            ShowChapter();
+    });
+    connect(m_ui.Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(m_ui.bFontDown, &QToolButton::clicked, this, [this] { changeFontSize(-1); });
+    connect(m_ui.bFontUp, &QToolButton::clicked, this, [this] { changeFontSize(1); });
+    connect(m_ui.bFontReset, &QToolButton::clicked, this, &Form1::resetFont);
+    connect(m_ui.ListHistory, &QListWidget::itemActivated, this, [this](QListWidgetItem* entry) {
+        QString reference = entry->text().section(u'@', 1);
+        JumpLocation(reference);
+    });
+    connect(m_ui.cmdPanel, &QPushButton::clicked, this, &Form1::toggleHistoryList);
+
+    connect(m_menus.menuSettingLokasiData, &QAction::triggered, this, [this] {
+        Form15 dialog(*m_settings, m_displayedFolder, this);
+        dialog.exec();
+    });
+    connect(m_menus.MenuPilihSemua, &QAction::triggered, this, [this] { m_ui.rtf1->selectAll(); });
+    connect(m_menus.MenuPilihAyat, &QAction::triggered, this,
+        [this] { markLine(m_ui.rtf1, std::max<qsizetype>(m_caret, 1), true, true); });
+    connect(m_menus.menuCopy, &QAction::triggered, this, [this] { m_ui.rtf1->copy(); });
+    connect(m_menus.menuPadananPilihSemua, &QAction::triggered, this, [this] { m_ui.rtf2->selectAll(); });
+    connect(m_menus.menuPadananSeluruh, &QAction::triggered, this, [this] {
+        m_ui.rtf2->setPlainText(
+            tirta::fromCrLf(session().recordset(tirta::Role::Chapters).text(m_parallelColumn)));
+    });
+
+    m_ui.rtf1->viewport()->installEventFilter(this);
+    m_ui.rtf1->installEventFilter(this);
+    m_ui.rtf2->viewport()->installEventFilter(this);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ui.rtf1->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        rtf1_Release(static_cast<QMouseEvent*>(event)->button());
+    } else if (watched == m_ui.rtf1 && event->type() == QEvent::KeyRelease) {
+        m_caret = m_ui.rtf1->textCursor().position();
+        markLine(m_ui.rtf1, m_caret);
+    } else if (watched == m_ui.rtf2->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton && (mouse->modifiers() & Qt::ShiftModifier)) {
+            m_menus.menuCopyPadanan->setEnabled(m_ui.rtf2->textCursor().hasSelection());
+            m_menus.menuOpsiPadanan->popup(mouse->globalPosition().toPoint());
+        } else if (mouse->button() == Qt::RightButton) {
+            m_menus.OpsiVersiKitab->popup(mouse->globalPosition().toPoint());
+        } else if (mouse->button() == Qt::LeftButton) {
+            // Back from the whole chapter to the verse marked in the reading pane.
+            m_ui.rtf1->setFocus();
+            markLine(m_ui.rtf1, std::max<qsizetype>(m_marked.start, 1), false, true);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,245 @@
+#pragma once
+
+#include "foundation/datasession.h"
+#include "foundation/settings.h"
+#include "reader/readerenvironment.h"
+#include "reader/readerlogic.h"
+#include "reader/versecatalogue.h"
+#include "uikit/reader.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QSplitter;
+class QStatusBar;
+class QTextEdit;
+class QToolButton;
+class Splash;
+
+/// The reader: the main window, first created and last closed. It opens the data file, shows one
+/// chapter of the chosen translation with the same verse of a second one, and moves through the
+/// Bible by testament, book, chapter and verse, remembering where it has been.
+class Form1 final : public QMainWindow, public tirta::ui::Reader
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(tirta::reader::Environment environment, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    /// Finds the data file (asking for its folder when needed), opens it and restores the user's
+    /// choices. False when the program must end.
+    bool Form_Load();
+
+    // tirta::ui::Reader
+    void JumpLocation(QString& reference) override;
+    void CopyToClipBook(const QString& text) override;
+    tirta::DataSession& session() override { return *m_session; }
+    tirta::SettingsStore& settings() override { return *m_settings; }
+    QWidget* mainWindow() override { return this; }
+
+    /// Makes translation n (1-based catalogue position) the main one and shows it.
+    void ChangeVersion(int n);
+    /// Makes translation n the parallel one and shows the marked verse in it.
+    void ChooseParallel(int n);
+    /// Adds the current position to the history.
+    void RecordLocation();
+    /// Finds verse v in a pane and, with `select`, marks its line.
+    void SelectAyat(QTextEdit* pane, int verse, bool select);
+    /// Positions the selectors on the current row of a chapter recordset and names it in `label`.
+    void SyncToChapterRow(tirta::Recordset& chapters, QLabel* label);
+
+    const tirta::TranslationCatalogue& catalogue() const { return m_catalogue; }
+    QString currentColumn() const { return m_currentColumn; }
+    QString parallelColumn() const { return m_parallelColumn; }
+    int mainTranslation() const { return m_mainNumber; }
+    int parallelTranslation() const { return m_parallelNumber; }
+    const tirta::reader::History& history() const { return m_history; }
+    /// The position as a reference string: book "#" chapter ":" verse.
+    QString currentReference() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // form1.cpp: construction
+    void buildUi();
+    void createActions();
+    void connectSignals();
+
+    // form1_startup.cpp
+    bool resolveDataLocation();
+    void applyDisplaySettings(const tirta::DisplaySettings& display);
+    void Form_Activate();
+    void Form_Unload();
+    tirta::ExitState exitState() const;
+
+    // form1_versions.cpp
+    void loadCatalogue();
+    void selectStartTranslations();
+    void updateCaption();
+    void checkVersionMenus();
+
+    // form1_navigation.cpp
+    void Option_Click(bool oldTestament);
+    void IsiDaftarBuku1();
+    void IsiDaftarBuku2();
+    void fillBookList(bool oldTestament);
+    void List1_Click();
+    void fillChapterList(const QString& book);
+    void historyStep(tirta::reader::History::Step step);
+    void toggleHistoryList();
+    QString selectedBook() const;
+    bool oldTestamentSelected() const;
+
+    // form1_display.cpp
+    void ShowChapter();
+    void fillVerseList();
+    void markLine(QTextEdit* pane, qsizetype position, bool select = false, bool force = false);
+    void showParallelVerse(const QString& mark);
+    void Combo1_Click(int index);
+    void rtf1_Release(Qt::MouseButton button);
+    void showEditMenu(const QPoint& globalPos);
+    void changeFontSize(double delta);
+    void resetFont();
+    void applyReadingFont(const QFont& font);
+
+    tirta::reader::Environment m_environment;
+    std::unique_ptr<tirta::SettingsStore> m_settings;
+    std::unique_ptr<tirta::DataSession> m_session;
+    QPointer<Splash> m_splash;
+
+    struct Ui
+    {
+        QWidget* Picture1 = nullptr; ///< the toolbar band
+        QWidget* picSearchBar = nullptr; ///< the search band
+        QLineEdit* Text1 = nullptr;
+        QComboBox* Combo2 = nullptr;
+        QCheckBox* Check1 = nullptr;
+        QPushButton* Command1 = nullptr;
+        QPushButton* Command2 = nullptr;
+        QPushButton* Command3 = nullptr;
+        QPushButton* Command4 = nullptr;
+        QGroupBox* Frame1 = nullptr; ///< the book panel
+        QRadioButton* Option1 = nullptr;
+        QRadioButton* Option2 = nullptr;
+        QListWidget* List1 = nullptr;
+        QListWidget* List2 = nullptr;
+        QComboBox* Combo1 = nullptr;
+        QLabel* Label1 = nullptr;
+        QLabel* Label3 = nullptr; ///< the full name of the book under the pointer
+        QToolButton* bFontDown = nullptr;
+        QToolButton* bFontUp = nullptr;
+        QToolButton* bFontReset = nullptr;
+        QSplitter* Frame2 = nullptr; ///< the reading area: rtf1 above rtf2
+        QTextEdit* rtf1 = nullptr;
+        QTextEdit* rtf2 = nullptr;
+        QStatusBar* picStatusBar = nullptr;
+        QLabel* labelStatus = nullptr;
+        QListWidget* ListHistory = nullptr;
+        QPushButton* cmdPanel = nullptr;
+    } m_ui;
+
+    struct Menus
+    {
+        QMenu* MenuVersi = nullptr;
+        std::vector<QAction*> VersiKitab; ///< index 0 is the design's hidden entry
+        QActionGroup* versiGroup = nullptr;
+        QMenu* MenuDeuterokanonika = nullptr;
+        QAction* MenuDeutero1 = nullptr;
+        QAction* MenuDeutero2 = nullptr;
+        QAction* MenuDeutero3 = nullptr;
+        QMenu* MenuArtikel = nullptr;
+        QAction* MenuPerikop = nullptr;
+        QAction* MenuKeterangan = nullptr;
+        QAction* MenuPengantar = nullptr;
+        QAction* MenuCommentary = nullptr;
+        QAction* MenuPerumpamaan = nullptr;
+        QAction* MenuNubuat = nullptr;
+        QAction* MenuPeta = nullptr;
+        QAction* MenuKamus = nullptr;
+        QAction* MenuTematik = nullptr;
+        QMenu* MenuLihat = nullptr;
+        QAction* menuPadanan = nullptr;
+        QAction* MenuHasil = nullptr;
+        QAction* MenuDaftar = nullptr;
+        QAction* MenuClipBook = nullptr;
+        QAction* MenuTips = nullptr;
+        QMenu* menuSetting = nullptr;
+        QAction* MenuSettingFont = nullptr;
+        QAction* MenuPencarianOptimal = nullptr;
+        QAction* MenuPencarianHapus = nullptr;
+        QAction* menuSettingLokasiData = nullptr;
+        QAction* menuSettingSimpan = nullptr;
+        QMenu* menuTampilan = nullptr;
+        QAction* menuToolbarTY = nullptr;
+        QAction* MenuSettingTerpisah = nullptr;
+        QAction* MenuShowTip = nullptr;
+        QAction* menuSettingNormal = nullptr;
+        QAction* menuSettingToolbar = nullptr;
+        QAction* menuSettingPencarian = nullptr;
+        QAction* menuSettingKitab = nullptr;
+        QAction* menuSettingStatus = nullptr;
+        QMenu* MenuInfo = nullptr;
+        QAction* MenuHelp = nullptr;
+        QAction* MenuAbout = nullptr;
+        QAction* menuEtika = nullptr;
+        QAction* menuHakCipta = nullptr;
+        QMenu* MenuEdit = nullptr;
+        QAction* MenuBookmark = nullptr;
+        QAction* MenuPilihSemua = nullptr;
+        QAction* MenuPilihAyat = nullptr;
+        QAction* menuCopy = nullptr;
+        QAction* MenuCopyClipBook = nullptr;
+        QMenu* MenuRef = nullptr;
+        std::vector<QAction*> MenuRefs;
+        QAction* bookmarkSeparator = nullptr;
+        QAction* refSeparator = nullptr;
+        QMenu* OpsiVersiKitab = nullptr;
+        std::vector<QAction*> OpsiKitab;
+        QActionGroup* opsiGroup = nullptr;
+        QMenu* menuOpsiPadanan = nullptr;
+        QAction* menuPadananPilihSemua = nullptr;
+        QAction* menuCopyPadanan = nullptr;
+        QAction* menuPadananSeluruh = nullptr;
+    } m_menus;
+
+    // State the windows share through the main window.
+    tirta::TranslationCatalogue m_catalogue;
+    QString m_versionText; ///< " 2.0.0 ", shown after the product name
+    QString m_dataPath; ///< full path of the data file
+    QString m_displayedFolder; ///< the data folder as the data-location dialog shows it
+    QString m_sizeText; ///< width "@" height the window starts with
+    QString m_currentColumn;
+    QString m_parallelColumn;
+    QString m_parallelName;
+    int m_mainNumber = 1;
+    int m_parallelNumber = 1;
+    bool m_firstActivation = true;
+    QString m_paneMode = QStringLiteral("kitab");
+    bool m_parallelHidden = true;
+    bool m_separateIntro = true;
+    qsizetype m_caret = 0;
+    tirta::reader::LineBounds m_marked { -1, -1 };
+    QString m_markedVerse; ///< verse mark of the marked line
+    tirta::reader::History m_history;
+    bool m_steppingHistory = false;
+    bool m_unloaded = false;
+    QString m_clipBook;
+};

@@ -1,0 +1,163 @@
+// The reading pane: showing a chapter, marking a verse, the parallel verse and the reading font.
+#include "form1.h"
+
+#include "foundation/safefile.h"
+#include "uikit/widgets.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCursor>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTextEdit>
+
+using namespace Qt::StringLiterals;
+using tirta::Role;
+
+void Form1::ShowChapter()
+{
+    m_ui.Combo1->setCurrentIndex(-1);
+    const QString book = selectedBook();
+    const int chapter = m_ui.List2->currentRow() + 1;
+    if (m_paneMode != u"kitab"_s && !m_separateIntro) {
+        fillVerseList();
+        return;
+    }
+    RecordLocation();
+    m_ui.Label1->setText(book + u' ' + QString::number(chapter));
+    tirta::Recordset& chapters = session().recordset(Role::Chapters);
+    m_marked = { -1, -1 };
+    if (chapters.findFirst(u"Buku='"_s + book + u"' AND Bab="_s + QString::number(chapter))) {
+        m_ui.Label1->setToolTip(chapters.text(u"Buku") + u' ' + chapters.text(u"Bab"));
+        m_ui.rtf1->setPlainText(tirta::fromCrLf(chapters.text(m_currentColumn)));
+        m_caret = 1;
+        markLine(m_ui.rtf1, 1);
+    } else {
+        m_ui.rtf1->clear();
+        m_ui.rtf2->clear();
+    }
+    fillVerseList();
+}
+
+void Form1::fillVerseList()
+{
+    const QSignalBlocker quiet(m_ui.Combo1);
+    m_ui.Combo1->clear();
+    const qint64 verses = session().recordset(Role::Chapters).number(u"Ayat");
+    for (qint64 v = 1; v <= verses; ++v)
+        m_ui.Combo1->addItem(QString::number(v));
+    m_ui.Combo1->setCurrentIndex(-1);
+}
+
+void Form1::markLine(QTextEdit* pane, qsizetype position, bool select, bool force)
+{
+    if (!force && m_marked.start >= 0 && m_marked.contains(position))
+        return; // still the same verse
+    const QString text = pane->toPlainText();
+    if (text.isEmpty())
+        return;
+    const tirta::reader::LineBounds bounds = tirta::reader::lineBoundsAt(text, position);
+    QTextCursor cursor = pane->textCursor();
+    if (select) {
+        // The whole line with its line break, as a reader selects a verse.
+        cursor.setPosition(bounds.start);
+        cursor.setPosition(std::min<qsizetype>(bounds.end + 1, text.size()), QTextCursor::KeepAnchor);
+        pane->setTextCursor(cursor);
+    } else if (!cursor.hasSelection()) {
+        // A selection the user is making stays; otherwise the caret goes to the position.
+        cursor.setPosition(std::min<qsizetype>(position, text.size()));
+        pane->setTextCursor(cursor);
+    }
+    m_marked = bounds;
+    m_markedVerse = tirta::reader::verseMark(QStringView(text).mid(bounds.start, bounds.end - bounds.start));
+    showParallelVerse(m_markedVerse);
+}
+
+void Form1::showParallelVerse(const QString& mark)
+{
+    const QString parallel = session().recordset(Role::Chapters).text(m_parallelColumn);
+    // A translation without this verse (or chapter) leaves the parallel pane empty.
+    m_ui.rtf2->setPlainText(tirta::reader::verseOfMark(parallel, mark).value_or(QString()));
+}
+
+void Form1::SelectAyat(QTextEdit* pane, int verse, bool select)
+{
+    const qsizetype at = tirta::reader::verseSearchPosition(pane->toPlainText(), verse);
+    if (at < 0)
+        return;
+    m_caret = at;
+    if (select)
+        markLine(pane, at, true);
+}
+
+void Form1::Combo1_Click(int index)
+{
+    if (index < 0)
+        return;
+    m_ui.rtf1->setFocus();
+    SelectAyat(m_ui.rtf1, index + 1, true);
+    RecordLocation();
+}
+
+void Form1::rtf1_Release(Qt::MouseButton button)
+{
+    m_caret = m_ui.rtf1->textCursor().position();
+    if (button == Qt::LeftButton) {
+        markLine(m_ui.rtf1, m_caret);
+        return;
+    }
+    if (button == Qt::RightButton)
+        showEditMenu(QCursor::pos());
+}
+
+void Form1::showEditMenu(const QPoint& globalPos)
+{
+    auto& m = m_menus;
+    const bool chapterShown = m_paneMode == u"kitab"_s;
+    m.MenuBookmark->setVisible(chapterShown);
+    m.bookmarkSeparator->setVisible(chapterShown);
+    m.MenuRef->menuAction()->setVisible(chapterShown);
+    m.refSeparator->setVisible(chapterShown);
+    const QTextCursor cursor = m_ui.rtf1->textCursor();
+    const bool everything = cursor.selectionStart() == 0
+        && cursor.selectionEnd() >= m_ui.rtf1->toPlainText().size() && cursor.hasSelection();
+    m.MenuPilihAyat->setEnabled(!everything);
+    m.MenuPilihSemua->setEnabled(!everything);
+    m.MenuCopyClipBook->setEnabled(cursor.hasSelection());
+    m.menuCopy->setEnabled(cursor.hasSelection());
+    m.MenuEdit->popup(globalPos);
+}
+
+void Form1::applyReadingFont(const QFont& font)
+{
+    m_ui.rtf1->setFont(font);
+    m_ui.rtf2->setFont(font);
+}
+
+void Form1::changeFontSize(double delta)
+{
+    QFont font = m_ui.rtf1->font();
+    if (delta < 0 && font.pointSizeF() < 4)
+        return;
+    font.setPointSizeF(std::max(1.0, font.pointSizeF() + delta));
+    applyReadingFont(font);
+}
+
+void Form1::resetFont()
+{
+    QFont font(u"Times New Roman"_s);
+    font.setPointSizeF(10);
+    font.setBold(false);
+    m_ui.rtf1->setPlainText(m_ui.rtf1->toPlainText());
+    applyReadingFont(font);
+    m_marked = { -1, -1 };
+    markLine(m_ui.rtf1, std::max<qsizetype>(m_caret, 0), false, true);
+}
+
+void Form1::CopyToClipBook(const QString& text)
+{
+    // Kept until the results window takes the ClipBook over.
+    m_clipBook += text;
+}

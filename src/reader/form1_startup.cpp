@@ -1,0 +1,207 @@
+// Start-up and shutdown of the reader.
+#include "form1.h"
+
+#include "foundation/checksum.h"
+#include "foundation/version.h"
+#include "reader/form15.h"
+#include "reader/splash.h"
+#include "uikit/messagebox.h"
+#include "uikit/sizing.h"
+#include "uikit/widgets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTextEdit>
+
+using namespace Qt::StringLiterals;
+using tirta::setting::location;
+
+bool Form1::Form_Load()
+{
+    m_settings = std::make_unique<tirta::SettingsStore>(
+        m_environment.settingsFolder, tirta::applicationNameForFolder(m_environment.programFolder));
+    m_versionText = tirta::versionText();
+
+    m_splash = new Splash;
+    m_splash->show();
+    tirta::ui::placeCentredOnTop(m_splash);
+    QCoreApplication::processEvents();
+
+    if (!resolveDataLocation())
+        return false;
+
+    tirta::ui::BusyCursor busy;
+    const tirta::DisplaySettings display = tirta::restoreDisplay(*m_settings);
+    applyDisplaySettings(display);
+    m_paneMode = u"kitab"_s;
+    m_parallelHidden = m_settings->isOn(tirta::setting::padanan);
+
+    m_sizeText = tirta::reader::windowSizeText(tirta::ui::screenHeightOf(this));
+    resize(m_sizeText.section(u'@', 0, 0).toInt(), m_sizeText.section(u'@', 1, 1).toInt());
+
+    tirta::DataFailure failure;
+    m_session = tirta::DataSession::open(m_dataPath, &failure);
+    if (!m_session) {
+        if (m_splash)
+            m_splash->close();
+        m_splash = nullptr;
+        tirta::ui::MessageBox::show(this, tirta::describe(failure), QMessageBox::Ok, QMessageBox::Critical);
+        return false;
+    }
+
+    selectStartTranslations();
+
+    m_ui.Combo2->clear();
+    m_ui.Combo2->addItems({ tr("Cari di Pasal aktif"), tr("Cari di Kitab aktif"),
+        tr("Cari di Perjanjian aktif"), tr("Pencarian di Seluruh Alkitab") });
+    m_ui.Combo2->setCurrentIndex(0);
+    m_ui.Combo1->clear();
+
+    updateCaption();
+    m_menus.MenuAbout->setText(tr("Tentang ") + QLatin1StringView(tirta::kProductName));
+    m_menus.MenuTips->setVisible(QFileInfo::exists(m_environment.programFolder + u"/TY_tips.dat"_s));
+
+    if (m_splash)
+        m_splash->hide();
+    return true;
+}
+
+bool Form1::resolveDataLocation()
+{
+    const tirta::SettingKey key = location(m_environment.programFolder);
+    QString path = m_settings->read(key);
+    QString found = tirta::reader::findDataFile(path);
+    if (found.isEmpty()) {
+        if (m_splash)
+            m_splash->hide();
+        // Cancelling the folder dialog leaves no folder, and so no file.
+        const QString folder = browseForDataFolder(this);
+        path = tirta::reader::withSlash(folder) + QStringView(tirta::reader::kDataFileName);
+        found = folder.isEmpty() ? QString() : tirta::reader::findDataFile(path);
+    }
+    m_displayedFolder = tirta::reader::displayedFolder(path);
+    if (found.isEmpty()) {
+        if (m_splash)
+            m_splash->close();
+        m_splash = nullptr;
+        const QString folder = path.left(path.lastIndexOf(u'/') + 1);
+        tirta::ui::MessageBox::show(this,
+            u"Data "_s + QLatin1StringView(tirta::kProductName) + u"tidak ditemukan "_s + u"\r\n"_s
+                + u"pada direktori : "_s + folder + u"."_s + u"\r\n"_s
+                + u"Jalankan kembali program dan pilih folder yang sesuai."_s);
+        return false;
+    }
+    m_dataPath = found;
+    m_settings->write(key, found);
+    return true;
+}
+
+void Form1::applyDisplaySettings(const tirta::DisplaySettings& d)
+{
+    auto& m = m_menus;
+    m.menuSettingSimpan->setChecked(d.saveSettings);
+    m.MenuShowTip->setChecked(d.showTip);
+    m.MenuPencarianHapus->setChecked(d.flushResults);
+    m.menuSettingStatus->setChecked(d.statusBar);
+    m_ui.picStatusBar->setVisible(d.statusBar);
+    m.menuSettingToolbar->setChecked(d.toolbar);
+    m_ui.Picture1->setVisible(d.toolbar);
+    m.menuToolbarTY->setChecked(d.blueToolbar);
+    m.menuSettingKitab->setChecked(d.bookPanel);
+    m_ui.Frame1->setVisible(d.bookPanel);
+    m.menuSettingPencarian->setChecked(d.searchBar);
+    m_ui.picSearchBar->setVisible(d.searchBar);
+    m.MenuPencarianOptimal->setChecked(d.optimalSearch);
+    m.MenuSettingTerpisah->setChecked(d.separateIntro);
+    m_separateIntro = d.separateIntro;
+    QFont font(d.fontName);
+    font.setPointSizeF(d.fontSize);
+    applyReadingFont(font);
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_firstActivation && m_session)
+        Form_Activate();
+}
+
+void Form1::Form_Activate()
+{
+    tirta::ui::UpdatesGuard frozen(this);
+    const bool oldTestament = m_settings->number(tirta::setting::perj) == 1;
+    const int book = m_settings->number(tirta::setting::buku);
+    const int chapter = m_settings->number(tirta::setting::pasal);
+    // An Old Testament position in a translation without one falls back to the New Testament.
+    if (oldTestament && m_ui.Option1->isEnabled()) {
+        m_ui.Option1->setChecked(true);
+        fillBookList(true);
+    } else {
+        m_ui.Option2->setChecked(true);
+        fillBookList(false);
+    }
+    m_ui.List1->setCurrentRow(-1);
+    m_ui.List1->setCurrentRow(book >= 0 && book < m_ui.List1->count() ? book : 0);
+    m_ui.List2->setCurrentRow(-1);
+    m_ui.List2->setCurrentRow(chapter >= 0 && chapter < m_ui.List2->count() ? chapter : 0);
+    m_history.clear();
+    m_ui.ListHistory->clear();
+
+    m_ui.rtf2->setVisible(!m_parallelHidden);
+    m_menus.menuPadanan->setChecked(!m_parallelHidden);
+    m_ui.List1->setFocus();
+    m_firstActivation = false;
+    if (m_splash)
+        m_splash->close();
+    m_splash = nullptr;
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+tirta::ExitState Form1::exitState() const
+{
+    tirta::ExitState s;
+    const auto& m = m_menus;
+    s.display.saveSettings = m.menuSettingSimpan->isChecked();
+    s.display.showTip = m.MenuShowTip->isChecked();
+    s.display.flushResults = m.MenuPencarianHapus->isChecked();
+    s.display.statusBar = m.menuSettingStatus->isChecked();
+    s.display.toolbar = m.menuSettingToolbar->isChecked();
+    s.display.blueToolbar = m.menuToolbarTY->isChecked();
+    s.display.bookPanel = m.menuSettingKitab->isChecked();
+    s.display.searchBar = m.menuSettingPencarian->isChecked();
+    s.display.optimalSearch = m.MenuPencarianOptimal->isChecked();
+    s.display.separateIntro = m.MenuSettingTerpisah->isChecked();
+    s.display.fontSize = m_ui.rtf1->font().pointSizeF();
+    s.display.fontName = m_ui.rtf1->font().family();
+    s.mainTranslation = m_mainNumber;
+    s.parallelTranslation = m_parallelNumber;
+    s.oldTestament = m_ui.Option1->isChecked();
+    s.bookIndex = m_ui.List1->currentRow();
+    s.chapterIndex = m_ui.List2->currentRow();
+    s.parallelHidden = !m_menus.menuPadanan->isChecked();
+    return s;
+}
+
+void Form1::Form_Unload()
+{
+    if (m_unloaded || !m_session)
+        return;
+    m_unloaded = true;
+    tirta::applyExitSettings(*m_settings, exitState());
+    m_ui.ListHistory->close();
+}

@@ -1,0 +1,37 @@
+#include "readerenvironment.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tirta::reader {
+
+using namespace Qt::StringLiterals;
+
+QString withSlash(const QString& folder)
+{
+    return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+QString findDataFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isFile())
+        return path;
+    const QDir folder = info.dir();
+    if (!folder.exists())
+        return {};
+    const QStringList files = folder.entryList(QDir::Files | QDir::Readable | QDir::Hidden);
+    for (const QString& name : files) {
+        if (name.compare(info.fileName(), Qt::CaseInsensitive) == 0)
+            return folder.filePath(name);
+    }
+    return {};
+}
+
+QString displayedFolder(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return (slash < 0 ? QString() : path.left(slash + 1)).toUpper();
+}
+
+} // namespace tirta::reader
