@@ -1,0 +1,157 @@
+#include "foundation/rtf.h"
+#include "support/testenv.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using namespace tirta::rtf;
+
+namespace {
+
+const Colour kBlue { 0, 0, 255 };
+const Colour kRed { 255, 0, 0 };
+
+} // namespace
+
+class RtfTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void writesAStandardDocument()
+    {
+        const std::vector<Run> runs { { u"Yohanes 3\n3:16 Karena begitu besar "_s, false, std::nullopt },
+            { u"kasih"_s, true, kBlue }, { u" Allah \u2014 {dunia} \\ ini."_s, false, std::nullopt },
+            { u"\nAmin"_s, false, kRed } };
+        const QByteArray expected = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1057"
+                                    "{\\fonttbl{\\f0\\fnil\\fcharset0 Times New Roman;}}\r\n"
+                                    "{\\colortbl ;\\red0\\green0\\blue255;\\red255\\green0\\blue0;}\r\n"
+                                    "{\\*\\generator Tirtamaya;}\\viewkind4\\uc1\\pard\\f0\\fs20 "
+                                    "Yohanes 3\\par\r\n"
+                                    "3:16 Karena begitu besar \\cf1 \\b kasih\\cf0 \\b0  Allah \\u8212? "
+                                    "\\{dunia\\} \\\\ ini.\\cf2 \\par\r\n"
+                                    "Amin\\cf0\r\n}\r\n";
+        QCOMPARE(write(runs), expected);
+    }
+
+    void writesFontAndSize()
+    {
+        const QByteArray bytes = write({ { u"a"_s, false, std::nullopt } }, { u"Gentium Plus"_s, 12 });
+        QVERIFY(bytes.contains("{\\f0\\fnil\\fcharset0 Gentium Plus;}"));
+        QVERIFY(bytes.contains("\\fs24 a"));
+        QVERIFY(bytes.contains("{\\colortbl ;}"));
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("plain") << u"Pada mulanya"_s << u" Allah"_s;
+        QTest::newRow("lines") << u"satu\ndua\n"_s << u"\ntiga"_s;
+        QTest::newRow("escapes") << u"a\\b{c}d"_s << u"\te"_s;
+        QTest::newRow("accents and dashes") << u"Yo\u00ebl \u2013 Kej"_s << u"\u00e9\u201c\u201d"_s;
+        QTest::newRow("beyond 16 bits") << u"\U0001F54A damai"_s << u"\uFFFD"_s;
+        QTest::newRow("high code units") << u"\uF0B7\u8000"_s << u"\u7FFF"_s;
+    }
+
+    void roundTrip()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        const std::vector<Run> runs { { first, false, std::nullopt }, { second, true, kRed },
+            { first, false, kBlue }, { second, true, std::nullopt } };
+        const ReadResult result = read(write(runs));
+        QVERIFY(result.ok());
+        QCOMPARE(result.runs, runs);
+        QCOMPARE(result.plainText(), first + second + first + second);
+    }
+
+    void lineEndsOfTheWriterInputBecomeParagraphs()
+    {
+        const ReadResult result = read(write({ { u"a\r\nb\rc\nd"_s, false, std::nullopt } }));
+        QCOMPARE(result.plainText(), u"a\nb\nc\nd"_s);
+    }
+
+    void readsAnotherWordProcessorsFile()
+    {
+        const QByteArray document
+            = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat\\deflang1033"
+              "{\\fonttbl{\\f0\\fnil\\fcharset0 Calibri;}{\\f1\\fswiss Arial;}}\r\n"
+              "{\\colortbl ;\\red192\\green0\\blue0;\\red0\\green176\\blue80;}\r\n"
+              "{\\stylesheet{\\s0 Normal;}{\\*\\cs10 Default Paragraph Font;}}\r\n"
+              "{\\info{\\title Judul}{\\author Penulis}{\\creatim\\yr2024\\mo1}}\r\n"
+              "{\\*\\generator Riched20 10.0.19041}{\\*\\userdefined ignored text}\\viewkind4\\uc1 \r\n"
+              "\\pard\\sa200\\sl276\\slmult1\\f0\\fs22\\lang9 Kata \\cf1\\b merah\\b0\\cf0  dan "
+              "{\\b\\cf2 hijau}\\highlight3  Caf\\'e9 \\u8212\\'97 \\ulnone\\i miring\\i0\\par\r\n"
+              "{\\pict\\wmetafile8\\picw100 0123456789abcdef}"
+              "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt tautan}}\\tab akhir\\emdash\\~\\line\r\n"
+              "baris\\plain  biasa\\par\r\n}\r\n";
+        const ReadResult result = read(document + QByteArray(3, '\0'));
+        QVERIFY(result.ok());
+        const std::vector<Run> expected {
+            { u"Kata "_s, false, std::nullopt }, { u"merah"_s, true, Colour { 192, 0, 0 } },
+            { u" dan "_s, false, std::nullopt }, { u"hijau"_s, true, Colour { 0, 176, 80 } },
+            { u" Caf\u00e9 \u2014 miring\ntautan\takhir\u2014\u00a0\nbaris biasa\n"_s, false, std::nullopt }
+        };
+        QCOMPARE(result.runs, expected);
+    }
+
+    void unicodeStandIns()
+    {
+        const ReadResult result
+            = read("{\\rtf1\\uc2 a\\u8212xyb{\\uc0 \\u8211 c}{\\uc1\\u-3913?d\\u233\\'e9e}\\u8230??f}");
+        QVERIFY(result.ok());
+        // uc2 drops "xy"; uc0 drops nothing; uc1 drops "?" and the \'e9 stand-in; the group's uc
+        // ends with the group, so the last \u drops two characters again.
+        QCOMPARE(result.plainText(), u"a\u2014b\u2013c\uF0B7d\u00e9e\u2026f"_s);
+    }
+
+    void colourOutsideTheTableIsNoColour()
+    {
+        const ReadResult result = read("{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\cf7 x\\cf1 y}");
+        const std::vector<Run> expected { { u"x"_s, false, std::nullopt },
+            { u"y"_s, false, Colour { 1, 2, 3 } } };
+        QCOMPARE(result.runs, expected);
+    }
+
+    void notRichText()
+    {
+        const ReadResult result = read("  Pada mulanya Allah");
+        QCOMPARE(result.error, ReadError::NotRtf);
+        QCOMPARE(result.position, qsizetype(2));
+        QVERIFY(result.runs.empty());
+        QCOMPARE(read(QByteArray()).error, ReadError::NotRtf);
+    }
+
+    void cutOffDocumentKeepsItsText()
+    {
+        const QByteArray whole = write({ { u"kasih"_s, true, kRed }, { u" setia"_s, false, std::nullopt } });
+        const QByteArray cut = whole.left(whole.indexOf("setia") + 3);
+        const ReadResult result = read(cut);
+        QCOMPARE(result.error, ReadError::Unterminated);
+        QCOMPARE(result.position, cut.size());
+        QCOMPARE(result.plainText(), u"kasih set"_s);
+    }
+
+    void oddInputDoesNotBreakTheReader_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("lone backslash at end") << QByteArray("{\\rtf1 a\\") << u"a"_s;
+        QTest::newRow("short hex") << QByteArray("{\\rtf1 a\\'4}") << u"a4"_s;
+        QTest::newRow("huge parameter")
+            << QByteArray("{\\rtf1\\cf99999999999999999 a\\u99999999999?}") << u"a\uFFFD"_s;
+        QTest::newRow("extra closing braces") << QByteArray("{\\rtf1 a}}} b") << u"a"_s;
+        QTest::newRow("minus without digits") << QByteArray("{\\rtf1\\fs- x}") << u"- x"_s;
+    }
+
+    void oddInputDoesNotBreakTheReader()
+    {
+        QFETCH(QByteArray, document);
+        QFETCH(QString, text);
+        QCOMPARE(read(document).plainText(), text);
+    }
+};
+
+TIRTA_TEST_MAIN_CORE(RtfTest)
+#include "tst_rtf.moc"
