@@ -51,6 +51,9 @@ public:
     tirta::DataSession& session() override { return *m_session; }
     tirta::SettingsStore& settings() override { return *m_settings; }
     QWidget* mainWindow() override { return this; }
+    QString dataFolderShown() const override { return m_displayedFolder; }
+    void showQuotation(const QString& reference) override;
+    void quitAtOnce() override;
 
     /// Makes translation n (1-based catalogue position) the main one and shows it.
     void ChangeVersion(int n);

@@ -1,6 +1,7 @@
 // The reading pane: showing a chapter, marking a verse, the parallel verse and the reading font.
 #include "form1.h"
 
+#include "foundation/reference.h"
 #include "foundation/safefile.h"
 #include "uikit/widgets.h"
 
@@ -160,4 +161,16 @@ void Form1::CopyToClipBook(const QString& text)
 {
     // Kept until the results window takes the ClipBook over.
     m_clipBook += text;
+}
+
+void Form1::showQuotation(const QString& reference)
+{
+    m_ui.List1->setCurrentRow(-1);
+    m_ui.List2->setCurrentRow(-1);
+    m_ui.Label1->setText(u"Kutipan dari Kitab "_s + reference);
+    m_ui.Label1->setToolTip(reference);
+    if (const std::optional<QString> excerpt
+        = tirta::cutExcerpt(reference, session().recordset(Role::Chapters)))
+        m_ui.rtf1->setPlainText(tirta::fromCrLf(*excerpt));
+    m_marked = { -1, -1 };
 }

@@ -205,3 +205,10 @@ void Form1::Form_Unload()
     tirta::applyExitSettings(*m_settings, exitState());
     m_ui.ListHistory->close();
 }
+
+void Form1::quitAtOnce()
+{
+    // Nothing is saved or removed: the program simply stops.
+    m_unloaded = true;
+    QCoreApplication::exit(0);
+}

@@ -28,6 +28,13 @@ public:
     virtual SettingsStore& settings() = 0;
     /// The main window, as parent and owner of the secondary windows.
     virtual QWidget* mainWindow() = 0;
+    /// The data folder as the main window shows it (upper case, ending in "/").
+    virtual QString dataFolderShown() const = 0;
+    /// Shows a passage of translation 1 in the reading pane as a quotation: the book and chapter
+    /// lists lose their selection and the label names the reference.
+    virtual void showQuotation(const QString& reference) = 0;
+    /// Ends the program at once, skipping everything that is otherwise done at exit.
+    virtual void quitAtOnce() = 0;
 };
 
 } // namespace tirta::ui
