@@ -96,6 +96,40 @@ private Q_SLOTS:
         QCOMPARE(result.runs, expected);
     }
 
+    // What a word processor writes back after opening a file of ours: its own tables, styles,
+    // page settings and a group per run.
+    void readsAWordProcessorsSaveOfOurFile()
+    {
+        const QByteArray document = R"rtf({\rtf1\ansi\deff3\adeflang1025
+{\fonttbl{\f0\froman\fprq2\fcharset0 Times New Roman;}{\f1\froman\fprq2\fcharset2 Symbol;}{\f3\froman\fprq2\fcharset0 Liberation Serif{\*\falt Times New Roman};}{\f5\froman\fprq2\fcharset0 Times New Roman;}}
+{\colortbl;\red0\green0\blue0;\red0\green0\blue255;\red0\green255\blue255;\red0\green255\blue0;\red255\green0\blue255;\red255\green0\blue0;\red255\green255\blue0;\red255\green255\blue255;\red0\green0\blue128;\red0\green128\blue128;\red0\green128\blue0;\red128\green0\blue128;\red128\green0\blue0;\red128\green128\blue0;\red128\green128\blue128;\red192\green192\blue192;\red0\green160\blue0;}
+{\stylesheet{\s0\snext0\rtlch\af6\afs24\alang1081 \ltrch\lang1033\langfe2052\hich\af3\loch\nowidctlpar\cf0\f3\fs24 Normal;}
+{\s15\sbasedon0\snext16\rtlch\af6\afs28 \ltrch\hich\af4\loch\sb240\sa120\keepn\f4\fs28\dbch\af6 Heading;}
+}{\*\generator Writer/7.4}{\info{\creatim\yr0\mo0\dy0\hr0\min0}{\revtim\yr0\mo0\dy0\hr0\min0}}{\*\userprops}\deftab720
+\hyphauto1\viewscale100
+{\*\pgdsctbl
+{\pgdsc0\pgdscuse451\pgwsxn12240\pghsxn15840\marglsxn1440\pgdscnxt0 Default Page Style;}}
+\formshade\paperh15840\paperw12240\margl1440\margr1440\sectd\sbknone\pgndec\ftnbj\ftnstart1\aftnnrlc
+{\*\ftnsep\chftnsep}\pgndec\pard\plain \s0\rtlch\af6\afs24\alang1081 \ltrch\lang1033\hich\af3\loch\cf0\f3\fs24\ql\ltrpar{\hich\af5\loch\fs20\f5\loch
+Yohanes 3}
+\par \pard\plain \s0\rtlch\af6\afs24\alang1081 \ltrch\lang1033\hich\af3\loch\cf0\f3\fs24\ql\ltrpar{\hich\af5\loch\fs20\f5\loch
+3:16 Karena begitu besar }{\hich\af5\loch\cf2\fs20\b\f5\loch
+kasih}{\hich\af5\loch\cf0\fs20\b0\f5\loch
+ Allah \u8212\'97 Yo\u235\'ebl \{dunia\} \\ ini.}
+\par \pard\plain \s0\rtlch\af6\afs24\alang1081 \ltrch\lang1033\hich\af3\loch\cf0\f3\fs24\ql\ltrpar{\hich\af5\loch\cf6\fs20\b0\f5\loch
+Amin merah}{\hich\af5\loch\cf17\fs20\b\f5\loch
+\tab dan hijau tebal}
+\par })rtf";
+        const ReadResult result = read(document);
+        QVERIFY(result.ok());
+        const std::vector<Run> expected { { u"Yohanes 3\n3:16 Karena begitu besar "_s, false, std::nullopt },
+            { u"kasih"_s, true, kBlue },
+            { u" Allah \u2014 Yo\u00ebl {dunia} \\ ini.\n"_s, false, std::nullopt },
+            { u"Amin merah"_s, false, kRed }, { u"\tdan hijau tebal"_s, true, Colour { 0, 160, 0 } },
+            { u"\n"_s, false, std::nullopt } };
+        QCOMPARE(result.runs, expected);
+    }
+
     void unicodeStandIns()
     {
         const ReadResult result
