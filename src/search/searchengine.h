@@ -14,6 +14,20 @@ class DataSession;
 class Recordset;
 } // namespace tirta
 
+/// The search over the active translation ("Cari Semua") and the parts a sister search reuses.
+///
+/// A window gathers a `Request`, runs `searchAll` with its progress dialog as the `Progress`, and
+/// acts on the `Outcome`:
+///
+///     const Outcome outcome = searchAll(request, session, &progressDialog);
+///     if (!outcome.message.isEmpty())
+///         MessageBox::info(this, outcome.message);         // refusals and failures
+///     if (outcome.showsResults())
+///         showInResultsWindow(readResultFile(outcome.path)); // complete, stopped or reused
+///     if (outcome.status == Status::Complete)
+///         resultList.AddToResultList(outcome.entry, request.optimal);
+///
+/// A search over another table builds its own `ResultText` and `LineFilter` and calls `scanRows`.
 namespace tirta::search {
 
 /// Where "Cari Semua" searches: the entries of the scope box, in their order.
