@@ -1,0 +1,403 @@
+#include "databuilder.h"
+
+#include "foundation/datafilewriter.h"
+#include "foundation/safefile.h"
+#include "foundation/schema.h"
+#include "tools/bookcodes.h"
+#include "tools/sourcetext.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <map>
+#include <memory>
+#include <set>
+#include <tuple>
+
+namespace tirta::databuilder {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using VerseList = std::vector<std::pair<int, QString>>; // verse number and text, in order
+using ChapterMap = std::map<int, VerseList>;
+
+/// The text of one translation for one table, arranged by book and chapter.
+struct Translation
+{
+    std::map<int, ChapterMap> books; ///< book index to its chapters
+    std::vector<QString> names; ///< per book index; empty where there is none
+    bool oldTestament = false;
+    bool newTestament = false;
+    TranslationSummary summary;
+
+    const VerseList* chapter(int book, int chapter) const
+    {
+        const auto b = books.find(book);
+        if (b == books.end())
+            return nullptr;
+        const auto c = b->second.find(chapter);
+        return c == b->second.end() ? nullptr : &c->second;
+    }
+
+    int lastChapter(int book) const
+    {
+        const auto b = books.find(book);
+        return b == books.end() || b->second.empty() ? 0 : b->second.rbegin()->first;
+    }
+};
+
+/// A chapter in the stored form: one line per verse, "chapter:verse text", joined by CR LF.
+QString chapterText(int chapter, const VerseList& verses)
+{
+    QString text;
+    const QString mark = QString::number(chapter) + u':';
+    for (const auto& [verse, words] : verses) {
+        if (!text.isEmpty())
+            text += u"\r\n"_s;
+        text += mark + QString::number(verse) + u' ' + words;
+    }
+    return text;
+}
+
+QVariant textOrNull(const QString& text)
+{
+    return text.isEmpty() ? QVariant() : QVariant(text);
+}
+
+/// A project text (copyright, information page) with the line ends the program's views expect.
+QString storedText(const QString& content)
+{
+    QString text = toCrLf(content);
+    while (text.endsWith(u"\r\n"_s))
+        text.chop(2);
+    return text;
+}
+
+class Build
+{
+public:
+    Build(const Catalogue& catalogue, Diagnostics* diagnostics)
+        : m_catalogue(catalogue)
+        , m_diagnostics(diagnostics)
+    { }
+
+    bool run(const QString& output, BuildReport* report);
+
+private:
+    void fail(Problem problem, const Location& where, const QString& message)
+    {
+        m_failed = true;
+        m_diagnostics->append({ problem, where.file, where.line, message });
+    }
+
+    const SourceText* source(const QString& path, const Location& where);
+    std::optional<Translation> translation(BookGroup group, const QString& textPath,
+        const Location& textWhere, const NameSource& names, bool keyColumn);
+    std::vector<QString> names(BookGroup group, const NameSource& spec, const SourceText& text);
+    QString projectText(const QString& path, const Location& where);
+    bool write(const QString& output, BuildReport* report);
+
+    const Catalogue& m_catalogue;
+    Diagnostics* m_diagnostics;
+    bool m_failed = false;
+    std::map<QString, std::unique_ptr<SourceText>> m_sources; ///< by path; null when it could not be read
+    std::vector<Translation> m_versions; ///< in catalogue order
+    std::vector<std::optional<Translation>> m_deutero
+        = std::vector<std::optional<Translation>>(3); ///< Kitab1 to Kitab3
+    std::vector<QString> m_copyrights;
+    std::vector<QString> m_info;
+};
+
+const SourceText* Build::source(const QString& path, const Location& where)
+{
+    const auto known = m_sources.find(path);
+    if (known != m_sources.end())
+        return known->second.get();
+    std::unique_ptr<SourceText>& slot = m_sources[path];
+    if (!QFileInfo(path).isFile()) {
+        fail(Problem::FileUnreadable, where, u"teks tidak ditemukan: "_s + path);
+        return nullptr;
+    }
+    std::optional<SourceText> text = readSourceText(path, m_diagnostics);
+    if (!text) {
+        m_failed = true;
+        return nullptr;
+    }
+    slot = std::make_unique<SourceText>(std::move(*text));
+    return slot.get();
+}
+
+std::optional<Translation> Build::translation(BookGroup group, const QString& textPath,
+    const Location& textWhere, const NameSource& nameSpec, bool keyColumn)
+{
+    const SourceText* text = source(textPath, textWhere);
+    if (!text)
+        return std::nullopt;
+    const auto& books = group == BookGroup::Bible ? bibleBooks() : deuteroBooks();
+    Translation result;
+    result.summary.skippedBooks = text->skippedBooks;
+    bool ok = true;
+    for (const SourceVerse& verse : text->verses) {
+        if (verse.book.group != group)
+            continue;
+        const QString cited = books[verse.book.index].code + u' ' + QString::number(verse.chapter) + u':'
+            + QString::number(verse.verse);
+        if (verse.text.isEmpty()) {
+            result.summary.emptyVerses << cited;
+            continue;
+        }
+        VerseList& chapter = result.books[verse.book.index][verse.chapter];
+        // Two source books may land on one chapter (an addition and its book): they must not overlap.
+        if (!chapter.empty() && chapter.back().first >= verse.verse) {
+            fail(chapter.back().first == verse.verse ? Problem::VerseRepeated : Problem::VerseOutOfOrder,
+                { text->path, verse.line },
+                cited + u" bertabrakan dengan ayat "_s + QString::number(chapter.back().first)
+                    + u" pasal yang sama"_s);
+            ok = false;
+            continue;
+        }
+        chapter.emplace_back(verse.verse, verse.text);
+        ++result.summary.verses;
+    }
+    for (const auto& [book, chapters] : result.books) {
+        ++result.summary.books;
+        result.summary.chapters += static_cast<int>(chapters.size());
+        if (group == BookGroup::Bible) {
+            (bibleBooks()[book].testament == Testament::Old ? result.oldTestament : result.newTestament)
+                = true;
+        }
+    }
+    if (result.summary.verses == 0) {
+        fail(Problem::NoText, textWhere,
+            textPath
+                + (group == BookGroup::Bible ? u" tidak memuat satu ayat pun dari 66 kitab Alkitab"_s
+                                             : u" tidak memuat satu ayat pun dari kitab Deuterokanonika"_s));
+        return std::nullopt;
+    }
+
+    result.names = names(group, nameSpec, *text);
+    QStringList missing;
+    QStringList wrongKeys;
+    for (size_t i = 0; i < books.size(); ++i) {
+        // The key column names every book, since the reader finds any book by it; another
+        // translation names the books of each testament it holds, since the book list shows them all.
+        const bool needed = group == BookGroup::Deutero || keyColumn
+            || (books[i].testament == Testament::Old ? result.oldTestament : result.newTestament);
+        if (needed && result.names[i].isEmpty())
+            missing << books[i].code;
+        else if (keyColumn && !result.names[i].isEmpty() && result.names[i] != books[i].canonical)
+            wrongKeys << books[i].code + u" \""_s + result.names[i] + u"\" (harus \""_s + books[i].canonical
+                    + u"\")"_s;
+    }
+    if (!missing.isEmpty())
+        fail(Problem::MissingBookNames, nameSpec.where,
+            u"nama kitab tidak ada untuk: "_s + missing.join(u", "_s));
+    if (!wrongKeys.isEmpty())
+        fail(Problem::WrongKeyName, nameSpec.where,
+            u"Kitab1 adalah kunci pencarian kitab dan harus memakai nama kanonik: "_s
+                + wrongKeys.join(u"; "_s));
+    if (!ok || !missing.isEmpty() || !wrongKeys.isEmpty())
+        return std::nullopt;
+    return result;
+}
+
+std::vector<QString> Build::names(BookGroup group, const NameSource& spec, const SourceText& text)
+{
+    const auto& books = group == BookGroup::Bible ? bibleBooks() : deuteroBooks();
+    std::vector<QString> result(books.size());
+    std::map<QString, QString> fromFile;
+    if (spec.kind == NameSource::File) {
+        if (auto read = readNameFile(spec.path, group == BookGroup::Deutero, m_diagnostics, spec.where))
+            fromFile = std::move(*read);
+        else
+            m_failed = true;
+    }
+    for (size_t i = 0; i < books.size(); ++i) {
+        switch (spec.kind) {
+        case NameSource::None:
+            break;
+        case NameSource::Canonical:
+            result[i] = books[i].canonical;
+            break;
+        case NameSource::Module:
+            result[i] = text.bookNames.value(books[i].code);
+            break;
+        case NameSource::File:
+            if (const auto it = fromFile.find(books[i].code); it != fromFile.end())
+                result[i] = it->second;
+            break;
+        }
+    }
+    return result;
+}
+
+QString Build::projectText(const QString& path, const Location& where)
+{
+    if (path.isEmpty())
+        return {};
+    QString content;
+    if (!readTextFile(path, &content, m_diagnostics, where.file, where.line)) {
+        m_failed = true;
+        return {};
+    }
+    return storedText(content);
+}
+
+bool Build::run(const QString& output, BuildReport* report)
+{
+    for (const VersionSpec& spec : m_catalogue.versions) {
+        std::optional<Translation> text = translation(
+            BookGroup::Bible, spec.textPath, spec.textWhere, spec.names, spec.column == u"Kitab1");
+        m_copyrights.push_back(projectText(spec.copyrightPath, spec.copyrightWhere));
+        if (!text)
+            continue;
+        text->summary.name = spec.name;
+        text->summary.column = spec.column;
+        for (const auto& [given, found, word] :
+            { std::tuple { spec.oldTestament, text->oldTestament, u"Lama"_s },
+                std::tuple { spec.newTestament, text->newTestament, u"Baru"_s } }) {
+            if (given && *given != found) {
+                fail(Problem::TestamentMismatch, spec.testamentWhere.line ? spec.testamentWhere : spec.where,
+                    word + u" = "_s + (*given ? u"1"_s : u"0"_s) + u", tetapi teksnya "_s
+                        + (found ? u"memuat"_s : u"tidak memuat"_s) + u" kitab Perjanjian "_s + word);
+            }
+        }
+        m_versions.push_back(std::move(*text));
+    }
+    for (const DeuteroSpec& spec : m_catalogue.deutero) {
+        std::optional<Translation> text
+            = translation(BookGroup::Deutero, spec.textPath, spec.textWhere, spec.names, false);
+        if (!text)
+            continue;
+        text->summary.name = u"Deuterokanonika "_s + QString::number(spec.nr);
+        text->summary.column = schema::translationColumn(spec.nr);
+        m_deutero[spec.nr - 1] = std::move(*text);
+    }
+    for (const InfoSpec& info : m_catalogue.info)
+        m_info.push_back(projectText(info.path, info.where));
+    if (m_failed)
+        return false;
+    return write(output, report);
+}
+
+bool Build::write(const QString& output, BuildReport* report)
+{
+    const Location target { output, 0 };
+    QDir().mkpath(QFileInfo(output).absolutePath());
+    schema::Shape shape;
+    shape.translations = static_cast<int>(m_versions.size());
+    shape.themes = true;
+    shape.thirdDeutero = true;
+    QString error;
+    std::unique_ptr<DataFileWriter> writer = DataFileWriter::create(output, shape, &error);
+    if (!writer) {
+        fail(Problem::WriteFailed, target, error);
+        return false;
+    }
+    bool ok = true;
+    auto insert = [&](const QString& table, const DataFileWriter::Row& row) {
+        ok = ok && writer->insert(table, row);
+    };
+
+    for (size_t v = 0; v < m_versions.size(); ++v) {
+        const VersionSpec& spec = m_catalogue.versions[v];
+        insert(u"UsysVersi"_s,
+            { { u"nr"_s, spec.nr }, { u"NamaVersi"_s, spec.name }, { u"NamaTabel"_s, spec.column },
+                { u"Aktif"_s, spec.active }, { u"Lama"_s, m_versions[v].oldTestament },
+                { u"Baru"_s, m_versions[v].newTestament }, { u"HakCipta"_s, textOrNull(m_copyrights[v]) } });
+    }
+
+    int order = 0;
+    const auto& books = bibleBooks();
+    for (int b = 0; b < static_cast<int>(books.size()); ++b) {
+        const BookEntry& book = books[b];
+        const QString testament = testamentWord(book.testament);
+        int chapters = 0;
+        for (const Translation& t : m_versions)
+            chapters = std::max(chapters, t.lastChapter(b));
+        DataFileWriter::Row bookRow { { u"Urutan"_s, book.order }, { u"Perjanjian"_s, testament },
+            { u"JumlahBuku"_s, chapters } };
+        for (size_t v = 0; v < m_versions.size(); ++v)
+            bookRow.emplace_back(m_catalogue.versions[v].column, textOrNull(m_versions[v].names[b]));
+        insert(u"UsysKitab"_s, bookRow);
+
+        // Every chapter up to the last gets its row, so the reader never finds a chapter missing.
+        for (int c = 1; c <= chapters; ++c) {
+            int verses = 0;
+            DataFileWriter::Row row;
+            for (size_t v = 0; v < m_versions.size(); ++v) {
+                const VerseList* text = m_versions[v].chapter(b, c);
+                if (text)
+                    verses = std::max(verses, text->back().first);
+                row.emplace_back(
+                    m_catalogue.versions[v].column, text ? QVariant(chapterText(c, *text)) : QVariant());
+            }
+            row.insert(row.begin(),
+                { { u"Buku"_s, book.canonical }, { u"Bab"_s, c }, { u"Ayat"_s, verses },
+                    { u"Perjanjian"_s, testament }, { u"Urutan"_s, ++order } });
+            insert(u"UsysAlkitab"_s, row);
+        }
+    }
+    report->chapterRows = order;
+
+    const auto& deutero = deuteroBooks();
+    int deuteroRows = 0;
+    for (int b = 0; b < static_cast<int>(deutero.size()); ++b) {
+        std::set<int> chapters(deutero[b].listedChapters.cbegin(), deutero[b].listedChapters.cend());
+        for (const std::optional<Translation>& t : m_deutero) {
+            if (!t)
+                continue;
+            if (const auto it = t->books.find(b); it != t->books.end()) {
+                for (const auto& [chapter, verses] : it->second)
+                    chapters.insert(chapter);
+            }
+        }
+        for (const int c : chapters) {
+            DataFileWriter::Row row { { u"Urutan"_s, deutero[b].order }, { u"Bab"_s, c } };
+            for (int n = 1; n <= 3; ++n) {
+                const std::optional<Translation>& t = m_deutero[n - 1];
+                const VerseList* text = t ? t->chapter(b, c) : nullptr;
+                row.emplace_back(
+                    schema::translationColumn(n), text ? QVariant(chapterText(c, *text)) : QVariant());
+                row.emplace_back(u"Buku"_s + QString::number(n), t ? textOrNull(t->names[b]) : QVariant());
+            }
+            insert(u"UsysDeuterokanonika"_s, row);
+            ++deuteroRows;
+        }
+    }
+    report->deuteroRows = deuteroRows;
+
+    for (const auto& [key, on] : m_catalogue.menu)
+        insert(u"UsysMenu"_s, { { u"NamaMenu"_s, key }, { u"Aktif"_s, on } });
+    for (size_t i = 0; i < m_catalogue.info.size(); ++i)
+        insert(u"UsysInfo"_s, { { u"id"_s, m_catalogue.info[i].id }, { u"Keterangan"_s, m_info[i] } });
+
+    if (!ok || !writer->commit()) {
+        fail(Problem::WriteFailed, target, writer->lastError());
+        return false;
+    }
+    for (const Translation& t : m_versions)
+        report->versions.push_back(t.summary);
+    for (const std::optional<Translation>& t : m_deutero) {
+        if (t)
+            report->deutero.push_back(t->summary);
+    }
+    return true;
+}
+
+} // namespace
+
+DataBuilder::DataBuilder(Catalogue catalogue)
+    : m_catalogue(std::move(catalogue))
+{ }
+
+bool DataBuilder::build(const QString& output, BuildReport* report, Diagnostics* diagnostics)
+{
+    Diagnostics ignored;
+    BuildReport unused;
+    return Build(m_catalogue, diagnostics ? diagnostics : &ignored).run(output, report ? report : &unused);
+}
+
+} // namespace tirta::databuilder

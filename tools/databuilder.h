@@ -1,0 +1,49 @@
+#pragma once
+
+#include "tools/catalogue.h"
+#include "tools/diagnostic.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace tirta::databuilder {
+
+/// What went into the data file for one translation.
+struct TranslationSummary
+{
+    QString name; ///< display name, or "Deuterokanonika n"
+    QString column; ///< Kitab-n
+    int books = 0; ///< books with at least one verse
+    int chapters = 0; ///< chapters with at least one verse
+    int verses = 0; ///< verse lines written
+    QStringList emptyVerses; ///< verses the source has without words ("Luke 17:36"), left out
+    QStringList skippedBooks; ///< books of the source the data file has no place for
+};
+
+/// The outcome of a build.
+struct BuildReport
+{
+    std::vector<TranslationSummary> versions;
+    std::vector<TranslationSummary> deutero;
+    int chapterRows = 0; ///< rows of UsysAlkitab
+    int deuteroRows = 0; ///< rows of UsysDeuterokanonika
+};
+
+/// Reads the sources a catalogue names, checks them together and writes the data file. Every
+/// check runs before the first row is written, and the file appears only once it is complete: a
+/// build that finds a problem leaves the output path as it was.
+class DataBuilder
+{
+public:
+    explicit DataBuilder(Catalogue catalogue);
+
+    /// Builds the data file at `output`; false with the reasons in `diagnostics` when it cannot.
+    bool build(const QString& output, BuildReport* report, Diagnostics* diagnostics);
+
+private:
+    Catalogue m_catalogue;
+};
+
+} // namespace tirta::databuilder

@@ -1,0 +1,119 @@
+// tirtamaya-data: builds the data file Purnaka2000.dat from Bible texts and the project's tables.
+
+#include "tools/catalogue.h"
+#include "tools/databuilder.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+using namespace tirta::databuilder;
+
+namespace {
+
+const auto kUsage = uR"(Pemakaian: tirtamaya-data [pilihan] KATALOG KELUARAN
+
+Membangun berkas data Tirtamaya (Purnaka2000.dat) dari teks Alkitab dan tabel proyek
+yang disebut KATALOG, lalu menulisnya ke KELUARAN. Semua masukan diperiksa lebih dulu;
+bila ada kesalahan, setiap kesalahan dilaporkan sebagai berkas:baris: pesan, tidak ada
+berkas yang ditulis, dan program keluar dengan kode 1.
+
+Teks Alkitab berupa hasil mod2imp dari modul SWORD (baris "$$$Kitab P:A" lalu markup
+OSIS ayat itu) atau berkas ayat (kode<TAB>pasal<TAB>ayat<TAB>teks per baris).
+Bentuk KATALOG dan berkas-berkas lain diterangkan di tools/README.md.
+
+Pilihan:
+  -t, --teks FOLDER   folder tempat berkas "Teks = ..." dicari (bawaan: folder KATALOG)
+  -v, --rinci         sebutkan juga ayat kosong yang dilewati dan kitab di luar daftar
+  -q, --diam          jangan tampilkan ringkasan
+  -h, --help          tampilkan bantuan ini
+
+Kode keluar: 0 berhasil, 1 masukan ditolak atau berkas tidak dapat ditulis, 2 salah pakai.
+)"_s;
+
+void print(FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+QString summaryLine(const TranslationSummary& s)
+{
+    QString line = s.column + u"  "_s + s.name + u": "_s + QString::number(s.books) + u" kitab, "_s
+        + QString::number(s.chapters) + u" pasal, "_s + QString::number(s.verses) + u" ayat"_s;
+    if (!s.emptyVerses.isEmpty())
+        line += u" ("_s + QString::number(s.emptyVerses.size()) + u" ayat kosong dilewati)"_s;
+    return line;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(u"tirtamaya-data"_s);
+
+    QCommandLineParser parser;
+    const QCommandLineOption texts({ u"t"_s, u"teks"_s }, {}, u"FOLDER"_s);
+    const QCommandLineOption detailed({ u"v"_s, u"rinci"_s }, {});
+    const QCommandLineOption quiet({ u"q"_s, u"diam"_s }, {});
+    const QCommandLineOption help({ u"h"_s, u"help"_s }, {});
+    parser.addOptions({ texts, detailed, quiet, help });
+    if (!parser.parse(QCoreApplication::arguments())) {
+        print(stderr, parser.errorText() + u"\n\n"_s + kUsage);
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        print(stdout, kUsage);
+        return 0;
+    }
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() != 2) {
+        print(stderr, kUsage);
+        return 2;
+    }
+
+    QElapsedTimer timer;
+    timer.start();
+    const QString textFolder = parser.isSet(texts) ? QDir(parser.value(texts)).absolutePath() : QString();
+    Diagnostics diagnostics;
+    std::optional<Catalogue> catalogue = Catalogue::read(arguments[0], textFolder, &diagnostics);
+    BuildReport report;
+    const bool built
+        = catalogue && DataBuilder(std::move(*catalogue)).build(arguments[1], &report, &diagnostics);
+    if (!built) {
+        for (const Diagnostic& d : std::as_const(diagnostics))
+            print(stderr, d.toString() + u'\n');
+        print(stderr, u"Tidak ada berkas yang ditulis.\n"_s);
+        return 1;
+    }
+    if (parser.isSet(quiet))
+        return 0;
+
+    const QLocale indonesian(QLocale::Indonesian);
+    const double megabytes = static_cast<double>(QFileInfo(arguments[1]).size()) / (1024.0 * 1024.0);
+    print(stdout,
+        u"Ditulis: "_s + arguments[1] + u" ("_s + indonesian.toString(megabytes, 'f', 1) + u" MB, "_s
+            + QString::number(report.chapterRows) + u" baris pasal, "_s + QString::number(report.deuteroRows)
+            + u" baris Deuterokanonika) dalam "_s
+            + indonesian.toString(static_cast<double>(timer.elapsed()) / 1000.0, 'f', 1) + u" detik\n"_s);
+    auto list = [&](const TranslationSummary& s) {
+        print(stdout, summaryLine(s) + u'\n');
+        if (!parser.isSet(detailed))
+            return;
+        if (!s.emptyVerses.isEmpty())
+            print(stdout, u"    ayat kosong: "_s + s.emptyVerses.join(u", "_s) + u'\n');
+        if (!s.skippedBooks.isEmpty())
+            print(stdout, u"    kitab di luar daftar: "_s + s.skippedBooks.join(u", "_s) + u'\n');
+    };
+    for (const TranslationSummary& s : report.versions)
+        list(s);
+    for (const TranslationSummary& s : report.deutero)
+        list(s);
+    return 0;
+}
