@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 
 namespace tirta::search {
 
@@ -103,10 +104,37 @@ QString resultFilePath(const QString& searchKey, const QString& folder)
 
 bool isResultFileName(QStringView name)
 {
-    if (!name.startsWith(u"~ty") || !name.endsWith(u".tmp"))
-        return false;
-    const QStringView digits = name.mid(3, name.size() - 7);
-    return std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    static const QRegularExpression pattern(u"^~ty[0-9]*(-[0-9]+)?\\.tmp$"_s);
+    return pattern.match(name).hasMatch();
+}
+
+namespace {
+
+/// Whether the file at `path` begins with `heading`.
+bool opensWith(const QString& path, const QByteArray& heading)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(heading.size()) == heading;
+}
+
+/// How many names a checksum may take before the last one is simply reused.
+constexpr int kMaxSharedNames = 1000;
+
+} // namespace
+
+ResultFileChoice chooseResultFile(const QString& basePath, const QByteArray& heading)
+{
+    const QString stem = basePath.endsWith(u".tmp"_s) ? basePath.chopped(4) : basePath;
+    for (int n = 1; n <= kMaxSharedNames; ++n) {
+        const QString path = n == 1 ? basePath : stem + u'-' + QString::number(n) + u".tmp"_s;
+        const QFileInfo info(path);
+        if (!info.exists())
+            return { path, false };
+        if (info.isFile() && opensWith(path, heading))
+            return { path, true };
+    }
+    qCDebug(lcResultFile) << "every name of" << basePath << "is taken; the first is replaced";
+    return { basePath, false };
 }
 
 QString readResultFile(const QString& path, QString* error)

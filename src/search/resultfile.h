@@ -35,6 +35,8 @@ class ResultText
 public:
     ResultText(const QString& caption, const QString& scopeCaption, const QString& syntaxLine);
 
+    /// The heading lines (caption, scope caption, syntax line), each ended by CR LF.
+    QString heading() const { return m_head; }
     /// Appends one hit: the header (see `hitHeader`), a line break, the line as stored, a line break.
     void appendHit(QStringView header, QStringView line);
     /// Appends the closing line of a stopped search.
@@ -58,9 +60,23 @@ QString insertCountLines(
 QString resultFileName(const QString& searchKey);
 /// The result file of a search key in `folder` (which ends in "/").
 QString resultFilePath(const QString& searchKey, const QString& folder);
-/// Whether a file name is that of a result file: "~ty", decimal digits only, ".tmp". The bookmark
-/// file "~tyBookmarks.tmp" lives in the same folder and is not one.
+/// Whether a file name is that of a result file: "~ty", decimal digits, optionally "-" and a
+/// second number (see `chooseResultFile`), ".tmp". The bookmark file "~tyBookmarks.tmp" lives in
+/// the same folder and is not one.
 bool isResultFileName(QStringView name);
+
+/// The file a search uses: its own when it exists, else a free name.
+struct ResultFileChoice
+{
+    QString path;
+    bool exists = false; ///< the search's own file is there (from an earlier run of the same search)
+};
+
+/// Finds the file of the search whose file opens with `heading` (its heading lines in UTF-8), starting
+/// at `basePath`. Many keys share a checksum ("cinta" and "injil" over the whole Bible do), so a file
+/// counts as the search's own only when it opens with the same heading; a file of another search
+/// keeps its name and this search moves on to "~ty<n>-2.tmp", "~ty<n>-3.tmp" and so on.
+ResultFileChoice chooseResultFile(const QString& basePath, const QByteArray& heading);
 
 /// Reads a result file as text (UTF-8, line breaks as stored); an empty text and `error` when it
 /// cannot be read.

@@ -381,10 +381,13 @@ Outcome searchAll(const Request& request, DataSession& session, Progress* progre
     }
     const QString q = doubleQuotes(request.text);
     const QString folder = request.tempFolder.isEmpty() ? TempFolder() : request.tempFolder;
-    outcome.path = resultFilePath(searchKey(request), folder);
     outcome.scopeCaption = scopeCaption(request);
+    ResultText result(request.caption, outcome.scopeCaption, syntaxLine(request.text));
+    const ResultFileChoice file
+        = chooseResultFile(resultFilePath(searchKey(request), folder), result.heading().toUtf8());
+    outcome.path = file.path;
 
-    if (request.optimal && QFileInfo(outcome.path).isFile()) {
+    if (request.optimal && file.exists) {
         outcome.status = Status::Reused;
         return outcome;
     }
@@ -417,7 +420,6 @@ Outcome searchAll(const Request& request, DataSession& session, Progress* progre
 
     const LineFilter filter(undoubleQuotes(query.WordList1()), undoubleQuotes(query.WordList2()),
         undoubleQuotes(query.WordList3()), request.matchCase);
-    ResultText result(request.caption, outcome.scopeCaption, syntaxLine(request.text));
     Pacer pacer(progress, clock);
     pacer.start();
     const ScanResult scan = scanRows(rows, request.column, u"Buku"_s, filter, result, pacer);

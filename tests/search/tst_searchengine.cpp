@@ -113,6 +113,7 @@ private Q_SLOTS:
                   .book(u"Kejadian"_s, { u"Kejadian"_s, u"Genesis"_s }, 2)
                   .book(u"Keluaran"_s, { u"Keluaran"_s, u"Exodus"_s })
                   .book(u"Matius"_s, { u"Matius"_s, u"Matthew"_s }, 2)
+                  .book(u"Markus"_s, { u"Markus"_s, u"Mark"_s })
                   .book(u"Yohanes"_s, { u"Yohanes"_s, u"John"_s }, 3)
                   .chapter(u"Kejadian"_s, 1,
                       { { u"Pada mulanya Allah menciptakan langit dan bumi."_s,
@@ -133,6 +134,9 @@ private Q_SLOTS:
                   .chapter(u"Matius"_s, 2,
                       { { u"Lihatlah Anak Domba O'Allah."_s, u"Orang majus dari Timur."_s },
                           { u"Behold the Lamb of God."_s, u"Wise men from the east."_s } })
+                  .chapter(u"Markus"_s, 1,
+                      { { u"Inilah permulaan Injil tentang Yesus."_s, u"Cinta-Nya kekal."_s },
+                          { u"The beginning of the gospel."_s, u"His love endures."_s } })
                   .chapter(u"Yohanes"_s, 3,
                       { { u"Ada seorang Farisi bernama Nikodemus."_s,
                             u"Ia datang kepada Yesus pada waktu malam."_s,
@@ -451,11 +455,12 @@ private Q_SLOTS:
         ResultList list;
         const Outcome first = run(request);
         list.AddToResultList(first.entry, request.optimal);
-        QFile::resize(first.path, 10);
+        const QByteArray written = readAll(first.path);
+        QVERIFY(tirta::writeFileWhole(first.path, written + "lama"));
         const Outcome second = run(request);
         QCOMPARE(second.status, Status::Complete);
         QCOMPARE(second.path, first.path);
-        QVERIFY(readAll(second.path).size() > 10);
+        QCOMPARE(readAll(second.path), written);
         QVERIFY(list.isEmpty());
     }
 
@@ -468,6 +473,35 @@ private Q_SLOTS:
         const Outcome again = run(wholeBible(u"Allah"_s));
         QCOMPARE(again.status, Status::Reused);
         QVERIFY(readAll(again.path).endsWith("--PENCARIAN DIHENTIKAN--\r\n"));
+    }
+
+    // "cinta" and "injil" over the whole Bible have keys with the same checksum: each search keeps
+    // a file of its own and finds it again.
+    void searchesSharingAChecksumKeepTheirOwnFiles()
+    {
+        QCOMPARE(tirta::SearchKeyChecksum(searchKey(wholeBible(u"cinta"_s))),
+            tirta::SearchKeyChecksum(searchKey(wholeBible(u"injil"_s))));
+        const Outcome cinta = run(wholeBible(u"cinta"_s));
+        const Outcome injil = run(wholeBible(u"injil"_s));
+        QCOMPARE(cinta.status, Status::Complete);
+        QCOMPARE(injil.status, Status::Complete);
+        QCOMPARE(injil.path, QString(cinta.path).replace(u".tmp"_s, u"-2.tmp"_s));
+        QVERIFY(readAll(cinta.path).contains("1:2 Cinta-Nya kekal."));
+        QVERIFY(readAll(injil.path).contains("1:1 Inilah permulaan Injil tentang Yesus."));
+
+        const Outcome cintaAgain = run(wholeBible(u"cinta"_s));
+        const Outcome injilAgain = run(wholeBible(u"injil"_s));
+        QCOMPARE(cintaAgain.status, Status::Reused);
+        QCOMPARE(cintaAgain.path, cinta.path);
+        QCOMPARE(injilAgain.status, Status::Reused);
+        QCOMPARE(injilAgain.path, injil.path);
+
+        // Without the Optimal option a search replaces its own file, not the other one's.
+        Request request = wholeBible(u"injil"_s);
+        request.optimal = false;
+        QCOMPARE(run(request).path, injil.path);
+        QVERIFY(readAll(cinta.path).contains("Cinta-Nya"));
+        QCOMPARE(DeleteResultFiles(m_results->path()), 2);
     }
 
     void refusals_data()
@@ -631,18 +665,18 @@ private Q_SLOTS:
     void deleteResultFiles()
     {
         const QString folder = m_results->path() + u'/';
-        const QStringList names { u"~ty123.tmp"_s, u"~ty.tmp"_s, u"~tyBookmarks.tmp"_s, u"lain.tmp"_s,
-            u"~ty12a.tmp"_s, u"~ty45.txt"_s };
+        const QStringList names { u"~ty123.tmp"_s, u"~ty.tmp"_s, u"~ty123-2.tmp"_s, u"~tyBookmarks.tmp"_s,
+            u"lain.tmp"_s, u"~ty12a.tmp"_s, u"~ty45.txt"_s, u"~ty45-.tmp"_s };
         for (const QString& name : names)
             QVERIFY(tirta::writeFileWhole(folder + name, "x"));
         QVERIFY(QDir().mkdir(folder + u"~ty77.tmp"_s));
-        QCOMPARE(DeleteResultFiles(folder), 2);
+        QCOMPARE(DeleteResultFiles(folder), 3);
         QStringList left
             = QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
         left.sort();
         QCOMPARE(left,
-            QStringList(
-                { u"lain.tmp"_s, u"~ty12a.tmp"_s, u"~ty45.txt"_s, u"~ty77.tmp"_s, u"~tyBookmarks.tmp"_s }));
+            QStringList({ u"lain.tmp"_s, u"~ty12a.tmp"_s, u"~ty45-.tmp"_s, u"~ty45.txt"_s, u"~ty77.tmp"_s,
+                u"~tyBookmarks.tmp"_s }));
     }
 
     void resultList()
