@@ -3,6 +3,8 @@
 #include "foundation/safefile.h"
 #include "foundation/version.h"
 #include "reader/form15.h"
+#include "reader/form16.h"
+#include "reader/searchbar.h"
 #include "reader/splash.h"
 #include "uikit/listhovertip.h"
 #include "uikit/statusstrip.h"
@@ -79,9 +81,12 @@ void Form1::buildUi()
     outer->addWidget(m_ui.Picture1);
 
     m_ui.picSearchBar = make<QWidget>("picSearchBar", central);
-    auto* search = new QHBoxLayout(m_ui.picSearchBar);
-    search->setContentsMargins(2, 2, 2, 2);
+    m_ui.SearchBar = new tirta::reader::DraggableBar(m_ui.picSearchBar);
+    m_ui.SearchBar->setObjectName(u"SearchBar"_s);
+    auto* search = new QHBoxLayout(m_ui.SearchBar);
+    search->setContentsMargins(6, 2, 6, 2);
     m_ui.Text1 = make<QLineEdit>("Text1");
+    m_ui.Text1->setMinimumWidth(180);
     m_ui.Combo2 = make<QComboBox>("Combo2");
     m_ui.Check1 = make<QCheckBox>("Check1");
     m_ui.Check1->setText(tr("Kata Tepat"));
@@ -99,7 +104,7 @@ void Form1::buildUi()
         arrow->setEnabled(false);
         arrow->setMaximumWidth(32);
     }
-    search->addWidget(new QLabel(tr("Cari:"), m_ui.picSearchBar));
+    search->addWidget(new QLabel(tr("Cari:"), m_ui.SearchBar));
     search->addWidget(m_ui.Text1, 3);
     search->addWidget(m_ui.Combo2, 2);
     search->addWidget(m_ui.Check1);
@@ -107,7 +112,23 @@ void Form1::buildUi()
     search->addWidget(m_ui.Command2);
     search->addWidget(m_ui.Command3);
     search->addWidget(m_ui.Command4);
+    m_ui.cmdResetPos = make<QToolButton>("cmdResetPos", m_ui.picSearchBar);
+    m_ui.cmdResetPos->setText(u"\u21E4"_s);
+    m_ui.cmdResetPos->setToolTip(tr("Kembalikan kotak pencarian ke tempatnya"));
+    m_ui.cmdResetPos->hide();
+    m_ui.picSearchBar->setFixedHeight(m_ui.SearchBar->sizeHint().height());
     outer->addWidget(m_ui.picSearchBar);
+
+    m_ui.RestoreBar = make<QWidget>("RestoreBar", central);
+    auto* restore = new QHBoxLayout(m_ui.RestoreBar);
+    restore->setContentsMargins(0, 0, 0, 0);
+    m_ui.rbCommand = make<QPushButton>("rbCommand");
+    m_ui.rbCommand->setText(tr("Tampilan Normal"));
+    m_ui.rbCommand->setToolTip(tr("Tampilkan kembali semua bagian jendela (F11)"));
+    restore->addWidget(m_ui.rbCommand);
+    restore->addStretch();
+    m_ui.RestoreBar->hide();
+    outer->addWidget(m_ui.RestoreBar);
 
     auto* body = new QHBoxLayout;
     body->setSpacing(4);
@@ -327,6 +348,7 @@ void Form1::createActions()
     windowKey("historyForward", QKeySequence(Qt::Key_F4), [this] { historyStep(Step::Forward); });
     windowKey("historyNewest", QKeySequence(Qt::Key_F5), [this] { historyStep(Step::Newest); });
     windowKey("historyList", QKeySequence(Qt::CTRL | Qt::Key_F9), [this] { toggleHistoryList(); });
+    windowKey("enlargedView", QKeySequence(Qt::Key_F11), [this] { toggleEnlargedView(); });
 }
 
 void Form1::connectSignals()
@@ -351,6 +373,27 @@ void Form1::connectSignals()
     });
     connect(m_ui.cmdPanel, &QPushButton::clicked, this, &Form1::toggleHistoryList);
 
+    auto& m = m_menus;
+    connect(m.menuSettingToolbar, &QAction::triggered, this,
+        [this] { toggleBand(m_menus.menuSettingToolbar, m_ui.Picture1); });
+    connect(m.menuSettingPencarian, &QAction::triggered, this,
+        [this] { toggleBand(m_menus.menuSettingPencarian, m_ui.picSearchBar); });
+    connect(m.menuSettingKitab, &QAction::triggered, this,
+        [this] { toggleBand(m_menus.menuSettingKitab, m_ui.Frame1); });
+    connect(m.menuSettingStatus, &QAction::triggered, this,
+        [this] { toggleBand(m_menus.menuSettingStatus, m_ui.picStatusBar); });
+    connect(m.menuPadanan, &QAction::triggered, this, &Form1::toggleParallelPane);
+    connect(m.menuSettingNormal, &QAction::triggered, this, &Form1::toggleEnlargedView);
+    connect(m_ui.rbCommand, &QPushButton::clicked, this, &Form1::toggleEnlargedView);
+    connect(m.menuTampilan, &QMenu::aboutToShow, this, &Form1::updateNormalViewItem);
+    connect(m.MenuSettingFont, &QAction::triggered, this, &Form1::chooseFont);
+    connect(m.MenuSettingTerpisah, &QAction::toggled, this, [this](bool on) { m_separateIntro = on; });
+    connect(m_ui.cmdResetPos, &QToolButton::clicked, m_ui.SearchBar, &tirta::reader::DraggableBar::goHome);
+    connect(m_ui.SearchBar, &tirta::reader::DraggableBar::homeChanged, this, [this](bool home) {
+        m_ui.cmdResetPos->setVisible(!home);
+        m_ui.cmdResetPos->raise();
+        m_ui.cmdResetPos->move(m_ui.picSearchBar->width() - m_ui.cmdResetPos->width(), 0);
+    });
     connect(m_menus.menuSettingLokasiData, &QAction::triggered, this, [this] {
         Form15 dialog(*m_settings, m_displayedFolder, this);
         dialog.exec();

@@ -29,6 +29,11 @@ class QStatusBar;
 class QTextEdit;
 class QToolButton;
 class Splash;
+class Form16;
+
+namespace tirta::reader {
+class DraggableBar;
+}
 
 /// The reader: the main window, first created and last closed. It opens the data file, shows one
 /// chapter of the chosen translation with the same verse of a second one, and moves through the
@@ -111,6 +116,28 @@ private:
     QString selectedBook() const;
     bool oldTestamentSelected() const;
 
+    // form1_layout.cpp
+    void CheckAvailableMenu();
+    void toggleBand(QAction* item, QWidget* band);
+    void toggleParallelPane();
+    void toggleEnlargedView();
+    void updateNormalViewItem();
+    void chooseFont();
+    void openSearchTextBox();
+
+public:
+    /// Lays the main window and a side window next to each other: the reader on the left three
+    /// fifths of the screen, the side window on the rest, both as high as the reader.
+    void arrangeSideBySide(QWidget* sideWindow);
+    /// Remembers the window's size, which `restoreRecordedSize` gives back.
+    void RecordWindowSize();
+    /// Gives the window the size last recorded and centres it on the screen.
+    void restoreRecordedSize();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
     // form1_display.cpp
     void ShowChapter();
     void fillVerseList();
@@ -132,6 +159,10 @@ private:
     {
         QWidget* Picture1 = nullptr; ///< the toolbar band
         QWidget* picSearchBar = nullptr; ///< the search band
+        tirta::reader::DraggableBar* SearchBar = nullptr;
+        QToolButton* cmdResetPos = nullptr;
+        QWidget* RestoreBar = nullptr; ///< shown instead of the bands in the enlarged view
+        QPushButton* rbCommand = nullptr;
         QLineEdit* Text1 = nullptr;
         QComboBox* Combo2 = nullptr;
         QCheckBox* Check1 = nullptr;
@@ -245,4 +276,6 @@ private:
     bool m_steppingHistory = false;
     bool m_unloaded = false;
     QString m_clipBook;
+    Form16* m_searchTextBox = nullptr;
+    std::vector<QString> m_featureMarks = std::vector<QString>(14); ///< "_NON_AKTIF" per tool button
 };

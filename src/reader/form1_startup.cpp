@@ -60,6 +60,7 @@ bool Form1::Form_Load()
     }
 
     selectStartTranslations();
+    CheckAvailableMenu();
 
     m_ui.Combo2->clear();
     m_ui.Combo2->addItems({ tr("Cari di Pasal aktif"), tr("Cari di Kitab aktif"),
@@ -157,8 +158,8 @@ void Form1::Form_Activate()
     m_history.clear();
     m_ui.ListHistory->clear();
 
-    m_ui.rtf2->setVisible(!m_parallelHidden);
     m_menus.menuPadanan->setChecked(!m_parallelHidden);
+    toggleParallelPane();
     m_ui.List1->setFocus();
     m_firstActivation = false;
     if (m_splash)

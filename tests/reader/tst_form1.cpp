@@ -2,7 +2,7 @@
 #include "foundation/settings.h"
 #include "reader/form1.h"
 #include "reader/form15.h"
-#include "support/fixture.h"
+#include "support/samplebible.h"
 #include "support/testenv.h"
 #include "uikit/filedialog.h"
 #include "uikit/messagebox.h"
@@ -29,30 +29,9 @@ using tirta::ui::named;
 
 namespace {
 
-QStringList verses(const QString& word, int count)
-{
-    QStringList list;
-    for (int v = 1; v <= count; ++v)
-        list << word + u' ' + QString::number(v);
-    return list;
-}
-
-/// Three translations: 1 and 2 complete, 3 without the Old Testament.
 QString writeBible(const QString& folder, const QString& name = u"Purnaka2000.dat"_s)
 {
-    tirta::test::FixtureBuilder b({ 3, true, true });
-    b.version(1, u"Terjemahan Baru"_s)
-        .version(2, u"English"_s)
-        .version(3, u"Hanya PB"_s, 1, false, true)
-        .book(u"Kejadian"_s, { u"Kejadian"_s, u"Genesis"_s, QString() }, 2)
-        .book(u"Keluaran"_s, { u"Keluaran"_s, u"Exodus"_s, QString() }, 1)
-        .book(u"Matius"_s, { u"Matius"_s, u"Matthew"_s, u"Mat"_s }, 2)
-        .chapter(u"Kejadian"_s, 1, { verses(u"awal"_s, 22), verses(u"beginning"_s, 22), {} })
-        .chapter(u"Kejadian"_s, 2, { verses(u"taman"_s, 3), verses(u"garden"_s, 3), {} })
-        .chapter(u"Keluaran"_s, 1, { verses(u"Mesir"_s, 4), verses(u"Egypt"_s, 4), {} })
-        .chapter(u"Matius"_s, 1, { verses(u"silsilah"_s, 5), verses(u"genealogy"_s, 5), verses(u"sil"_s, 5) })
-        .chapter(u"Matius"_s, 2, { verses(u"majus"_s, 6), verses(u"magi"_s, 6), verses(u"maj"_s, 6) });
-    return b.write(folder + u'/' + name);
+    return tirta::test::writeSampleBible(folder, name);
 }
 
 } // namespace

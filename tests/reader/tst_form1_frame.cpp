@@ -1,0 +1,277 @@
+#include "reader/form1.h"
+#include "reader/searchbar.h"
+#include "support/samplebible.h"
+#include "support/testenv.h"
+#include "uikit/filedialog.h"
+#include "uikit/messagebox.h"
+#include "uikit/widgets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using tirta::ui::named;
+
+class Form1FrameTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_program;
+    std::unique_ptr<QTemporaryDir> m_settingsDir;
+
+    std::unique_ptr<Form1> openReader(tirta::test::FixtureBuilder builder = tirta::test::sampleBible())
+    {
+        if (builder.write(m_program->path() + u"/Purnaka2000.dat"_s).isEmpty())
+            return nullptr;
+        auto form = std::make_unique<Form1>(
+            tirta::reader::Environment { m_program->path(), m_settingsDir->path() });
+        if (!form->Form_Load())
+            return nullptr;
+        form->show();
+        form->activateWindow();
+        if (!QTest::qWaitForWindowActive(form.get()))
+            return nullptr;
+        return form;
+    }
+
+    static QAction* action(Form1& form, const QString& name) { return form.findChild<QAction*>(name); }
+
+    static QStringList visibleBands(Form1& form)
+    {
+        QStringList shown;
+        for (const char* band : { "Picture1", "picSearchBar", "Frame1", "picStatusBar", "RestoreBar" }) {
+            if (named<QWidget>(&form, band)->isVisible())
+                shown << QLatin1StringView(band);
+        }
+        return shown;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_program = std::make_unique<QTemporaryDir>();
+        m_settingsDir = std::make_unique<QTemporaryDir>();
+        tirta::ui::MessageBox::resetForTest();
+        tirta::ui::FileDialog::resetForTest();
+    }
+
+    void everyMenuItemIsThereWithItsCaption_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        const QList<std::pair<const char*, const char*>> items {
+            { "MenuPerikop", "Daftar Perikop Alkitab" },
+            { "MenuKeterangan", "Keterangan Alkitab" },
+            { "MenuPengantar", "Pengantar Kitab" },
+            { "MenuPerumpamaan", "Daftar Perumpamaan Yesus" },
+            { "MenuNubuat", "Daftar Nubuat dan Penggenapan" },
+            { "MenuPeta", "Peta Alkitab" },
+            { "MenuKamus", "Kamus Alkitab" },
+            { "MenuTematik", "Ayat-ayat Tematik" },
+            { "menuPadanan", "Padanan Alkitab" },
+            { "MenuHasil", "Jendela Hasil Pencarian" },
+            { "MenuDaftar", "Daftar Hasil Pencarian" },
+            { "MenuClipBook", "ClipBook" },
+            { "MenuTips", "Tip Penggunaan Program" },
+            { "MenuSettingFont", "Ubah Ukuran dan Jenis Font..." },
+            { "MenuPencarianOptimal", "Pencarian Optimal" },
+            { "MenuPencarianHapus", "Hapus Hasil Pencarian saat keluar dari program" },
+            { "menuSettingLokasiData", "Lokasi Data..." },
+            { "menuSettingSimpan", "Selalu simpan setting program" },
+            { "menuToolbarTY", "Toolbar Khas TY" },
+            { "MenuSettingTerpisah", "Tampilkan Pengantar di Jendela Terpisah" },
+            { "MenuShowTip", "Tampilkan Tip di Awal Program" },
+            { "menuSettingNormal", "Tampilan Normal" },
+            { "menuSettingToolbar", "Tampilkan Toolbar" },
+            { "menuSettingPencarian", "Tampilkan Kotak Pencarian" },
+            { "menuSettingKitab", "Tampilkan Daftar Kitab" },
+            { "menuSettingStatus", "Tampilkan Status Bar" },
+            { "MenuHelp", "Panduan Program" },
+            { "MenuAbout", "Tentang Tirtamaya" },
+            { "menuEtika", "Etika Pengutipan Alkitab" },
+            { "menuHakCipta", "Hak Cipta" },
+            { "MenuBookmark", "Bookmark" },
+            { "MenuPilihSemua", "Pilih Semua" },
+            { "MenuPilihAyat", "Pilih ayat" },
+            { "menuCopy", "Copy" },
+            { "MenuCopyClipBook", "Copy ke ClipBook" },
+            { "menuPadananPilihSemua", "Pilih Semua" },
+            { "menuCopyPadanan", "Copy ke ClipBook" },
+            { "menuPadananSeluruh", "Tampilkan Seluruh Pasal" },
+        };
+        for (const auto& [name, caption] : items)
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption);
+    }
+    void everyMenuItemIsThereWithItsCaption()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        auto form = openReader();
+        QVERIFY(form);
+        QAction* item = action(*form, name);
+        QVERIFY2(item, qPrintable(name));
+        QCOMPARE(item->text(), caption);
+    }
+
+    void menuBarCaptionsCarryTheirAccelerators()
+    {
+        auto form = openReader();
+        QVERIFY(form);
+        QStringList captions;
+        for (QAction* top : form->menuBar()->actions())
+            captions << top->text();
+        QCOMPARE(captions,
+            QStringList({ u"&Alkitab"_s, u"&Deuterokanonika"_s, u"A&rtikel"_s, u"&Lihat"_s, u"&Setting"_s,
+                u"&Tampilan"_s, u"Info"_s }));
+    }
+
+    void switchedOffFeaturesAreHidden()
+    {
+        auto builder = tirta::test::sampleBible();
+        builder.row(u"UsysMenu"_s, { { u"NamaMenu"_s, u"Peta"_s }, { u"Aktif"_s, false } });
+        builder.row(u"UsysMenu"_s, { { u"NamaMenu"_s, u"Kamus"_s }, { u"Aktif"_s, true } });
+        builder.row(u"UsysMenu"_s, { { u"NamaMenu"_s, u"Commentary"_s }, { u"Aktif"_s, false } });
+        auto form = openReader(builder);
+        QVERIFY(form);
+        QVERIFY(!action(*form, u"MenuPeta"_s)->isVisible());
+        QVERIFY(!action(*form, u"MenuCommentary"_s)->isVisible());
+        QVERIFY(action(*form, u"MenuKamus"_s)->isVisible());
+        QVERIFY(action(*form, u"MenuPerikop"_s)->isVisible()); // not mentioned: offered
+        // The sample file has themes and a third deuterocanonical column without text.
+        QVERIFY(action(*form, u"MenuTematik"_s)->isVisible());
+        QVERIFY(!action(*form, u"MenuDeutero3"_s)->isVisible());
+    }
+
+    void enlargedViewRestoresExactlyTheBandsThatWereShown()
+    {
+        auto form = openReader();
+        QVERIFY(form);
+        QCOMPARE(visibleBands(*form),
+            QStringList({ u"Picture1"_s, u"picSearchBar"_s, u"Frame1"_s, u"picStatusBar"_s }));
+        action(*form, u"menuSettingPencarian"_s)->trigger(); // hide the search bar
+        action(*form, u"menuSettingStatus"_s)->trigger(); // and the status bar
+        const QStringList before = visibleBands(*form);
+        QCOMPARE(before, QStringList({ u"Picture1"_s, u"Frame1"_s }));
+
+        QTest::keyClick(form.get(), Qt::Key_F11);
+        QCOMPARE(visibleBands(*form), QStringList { u"RestoreBar"_s });
+        QTest::keyClick(form.get(), Qt::Key_F11);
+        QCOMPARE(visibleBands(*form), before);
+
+        QTest::keyClick(form.get(), Qt::Key_F11);
+        named<QPushButton>(form.get(), "rbCommand")->click();
+        QCOMPARE(visibleBands(*form), before);
+    }
+
+    void normalViewItemIsOnlyOfferedWhenSomethingIsHidden()
+    {
+        auto form = openReader();
+        QVERIFY(form);
+        QMenu* view = form->findChild<QMenu*>(u"menuTampilan"_s);
+        Q_EMIT view->aboutToShow();
+        QVERIFY(!action(*form, u"menuSettingNormal"_s)->isEnabled());
+        action(*form, u"menuSettingKitab"_s)->trigger();
+        QVERIFY(!named<QGroupBox>(form.get(), "Frame1")->isVisible());
+        Q_EMIT view->aboutToShow();
+        QVERIFY(action(*form, u"menuSettingNormal"_s)->isEnabled());
+        // The status bar does not count.
+        action(*form, u"menuSettingKitab"_s)->trigger();
+        action(*form, u"menuSettingStatus"_s)->trigger();
+        Q_EMIT view->aboutToShow();
+        QVERIFY(!action(*form, u"menuSettingNormal"_s)->isEnabled());
+    }
+
+    void aSmallWindowSnapsToItsMinimum()
+    {
+        auto form = openReader();
+        QVERIFY(form);
+        form->resize(405, 600);
+        QTRY_COMPARE(form->width(), 400);
+        QCOMPARE(form->height(), 600);
+        form->resize(500, 385);
+        QTRY_COMPARE(form->height(), 380);
+        QCOMPARE(form->width(), 500);
+        form->resize(640, 480);
+        QTRY_COMPARE(form->size(), QSize(640, 480));
+    }
+
+    void parallelPaneStateIsKept()
+    {
+        {
+            auto form = openReader();
+            QVERIFY(form);
+            QVERIFY(!named<QTextEdit>(form.get(), "rtf2")->isVisible());
+            action(*form, u"menuSettingSimpan"_s)->setChecked(true);
+            action(*form, u"menuPadanan"_s)->trigger();
+            QVERIFY(named<QTextEdit>(form.get(), "rtf2")->isVisible());
+            form->close();
+        }
+        auto form = openReader();
+        QVERIFY(form);
+        QVERIFY(named<QTextEdit>(form.get(), "rtf2")->isVisible());
+        QVERIFY(action(*form, u"menuPadanan"_s)->isChecked());
+        action(*form, u"menuPadanan"_s)->trigger();
+        QVERIFY(!named<QTextEdit>(form.get(), "rtf2")->isVisible());
+    }
+
+    void searchBarGoesBackHome()
+    {
+        auto form = openReader();
+        QVERIFY(form);
+        form->resize(1000, 600);
+        auto* bar = named<tirta::reader::DraggableBar>(form.get(), "SearchBar");
+        auto* reset = named<QToolButton>(form.get(), "cmdResetPos");
+        QTRY_VERIFY(bar->parentWidget()->width() > bar->width());
+        QVERIFY(!reset->isVisible());
+        const QPoint grip(bar->width() - 2, bar->height() / 2);
+        QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+        QMouseEvent move(QEvent::MouseMove, QPointF(grip - QPoint(40, 0)),
+            bar->mapToGlobal(QPointF(grip - QPoint(40, 0))), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &move);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, grip - QPoint(40, 0));
+        // Dragging left from home is held at the band's edge.
+        QCOMPARE(bar->x(), 0);
+        bar->shift(60);
+        QCOMPARE(bar->x(), 60);
+        QVERIFY(reset->isVisible());
+        reset->click();
+        QCOMPARE(bar->x(), 0);
+        QVERIFY(!reset->isVisible());
+        bar->shift(30);
+        QTest::mouseDClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 2, 2));
+        QCOMPARE(bar->x(), 0);
+    }
+
+    void sideBySideUsesThreeFifthsOfTheScreen()
+    {
+        auto form = openReader();
+        QVERIFY(form);
+        QWidget side;
+        form->RecordWindowSize();
+        const QSize recorded = form->size();
+        form->arrangeSideBySide(&side);
+        const int screenWidth = form->screen()->availableGeometry().width();
+        QCOMPARE(form->width(), screenWidth * 6 / 10);
+        QCOMPARE(side.width(), screenWidth * 4 / 10);
+        QCOMPARE(side.frameGeometry().x(), form->frameGeometry().right() + 1);
+        QCOMPARE(form->frameGeometry().x(), form->screen()->availableGeometry().x());
+        QCOMPARE(side.height(), form->height());
+        QVERIFY(side.isVisible());
+        form->restoreRecordedSize();
+        QCOMPARE(form->size(), recorded);
+    }
+};
+
+TIRTA_TEST_MAIN(Form1FrameTest)
+#include "tst_form1_frame.moc"
