@@ -1,0 +1,234 @@
+// Builds the real demo data file from the installed SWORD modules and checks what went in.
+// Skipped where the modules are not installed (they are not needed to build or test the program).
+
+#include "foundation/datasession.h"
+#include "support/testenv.h"
+#include "tools/databuilder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using namespace tirta;
+using namespace tirta::databuilder;
+
+namespace {
+
+const QStringList kModules { u"engWEB2015eb"_s, u"engKJV2006eb"_s, u"spaRV1909eb"_s };
+
+/// Calls `word` for every run of letters and digits in a text, outside markup when `markup` is set.
+template <typename Function> void forEachWord(QStringView text, bool markup, Function word)
+{
+    qsizetype start = -1;
+    bool inTag = false;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const QChar c = i < text.size() ? text[i] : QChar(u' ');
+        const bool letter = !inTag && (c.isLetterOrNumber() || c.isMark());
+        if (letter && start < 0)
+            start = i;
+        if (!letter && start >= 0) {
+            word(text.sliced(start, i - start));
+            start = -1;
+        }
+        if (markup && c == u'<')
+            inTag = true;
+        else if (markup && c == u'>')
+            inTag = false;
+    }
+}
+
+} // namespace
+
+class DemoDataTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    BuildReport m_report;
+    std::unique_ptr<DataSession> m_session;
+    QStringList m_dumps; ///< the raw dump of each translation, to tell the source's words from ours
+    std::vector<QSet<QStringView>> m_sourceWords; ///< every word of each dump, outside the markup
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        const QString mod2imp = QStandardPaths::findExecutable(u"mod2imp"_s);
+        if (mod2imp.isEmpty())
+            QSKIP("mod2imp is not installed (Debian package libsword-utils)");
+        for (const QString& module : kModules) {
+            if (!QFile::exists(u"/usr/share/sword/mods.d/"_s + module + u".conf"_s))
+                QSKIP("the SWORD modules of the demo data are not installed");
+        }
+        const QString texts = m_dir.filePath(u"teks"_s);
+        QVERIFY(QDir().mkpath(texts));
+        for (const QString& module : kModules) {
+            QProcess process;
+            process.setStandardOutputFile(QDir(texts).filePath(module + u".imp"_s));
+            process.start(mod2imp, { module });
+            QVERIFY(process.waitForFinished(120000));
+            QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+            QFile dump(QDir(texts).filePath(module + u".imp"_s));
+            QVERIFY(dump.open(QIODevice::ReadOnly));
+            m_dumps << QString::fromUtf8(dump.readAll());
+        }
+        for (const QString& dump : std::as_const(m_dumps)) {
+            QSet<QStringView> words;
+            forEachWord(dump, true, [&](QStringView w) { words.insert(w); });
+            m_sourceWords.push_back(std::move(words));
+        }
+
+        Diagnostics diagnostics;
+        const std::optional<Catalogue> catalogue = Catalogue::read(
+            QStringLiteral(TIRTA_SOURCE_DIR "/tools/data/katalog.txt"), texts, &diagnostics);
+        QVERIFY2(catalogue, qPrintable(diagnostics.value(0).toString()));
+        const QString output = m_dir.filePath(u"Purnaka2000.dat"_s);
+        QVERIFY2(DataBuilder(*catalogue).build(output, &m_report, &diagnostics),
+            qPrintable(diagnostics.value(0).toString()));
+        DataFailure failure;
+        m_session = DataSession::open(output, &failure);
+        QVERIFY2(m_session, qPrintable(describe(failure)));
+    }
+
+    void countsPerTranslation_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<int>("verses");
+        QTest::addColumn<int>("emptyVerses");
+        // The modules' verse entries: 31,102 in the KJV order; the WEB leaves 9 of its own
+        // 31,104 without words (Luke 17:36 ...) and Reina-Valera 18 (Jonah 1:17 ...).
+        QTest::newRow("World English Bible") << 0 << u"Kitab1"_s << 31095 << 9;
+        QTest::newRow("King James Version") << 1 << u"Kitab2"_s << 31102 << 0;
+        QTest::newRow("Reina-Valera 1909") << 2 << u"Kitab3"_s << 31084 << 18;
+    }
+
+    void countsPerTranslation()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, column);
+        QFETCH(int, verses);
+        QFETCH(int, emptyVerses);
+        const TranslationSummary& summary = m_report.versions.at(index);
+        QCOMPARE(summary.column, column);
+        QCOMPARE(summary.books, 66);
+        QCOMPARE(summary.chapters, 1189);
+        QCOMPARE(summary.verses, verses);
+        QCOMPARE(summary.emptyVerses.size(), emptyVerses);
+
+        // What the file holds agrees with the report, and no chapter is missing.
+        Recordset& chapters = m_session->recordset(Role::Chapters);
+        QCOMPARE(chapters.recordCount(), 1189);
+        int lines = 0;
+        for (chapters.moveFirst(); !chapters.eof(); chapters.moveNext()) {
+            const QString text = chapters.text(column);
+            QVERIFY2(!text.isEmpty(), qPrintable(chapters.text(u"Buku") + u' ' + chapters.text(u"Bab")));
+            lines += static_cast<int>(text.count(u"\r\n"_s)) + 1;
+        }
+        QCOMPARE(lines, verses);
+    }
+
+    void deuterocanonicalBooks()
+    {
+        QCOMPARE(m_report.deutero.size(), size_t(1));
+        const TranslationSummary& summary = m_report.deutero[0];
+        // Tambahan Daniel has no words in this module; Greek Esther only chapters 1 to 10.
+        QCOMPARE(summary.books, 8);
+        QCOMPARE(summary.chapters, 147);
+        QCOMPARE(summary.verses, 4238);
+        Recordset& deutero = m_session->recordset(Role::Deutero);
+        QVERIFY(deutero.findFirst(u"urutan=1 AND Bab=1"_s));
+        QVERIFY(deutero.text(u"Kitab1").startsWith(u"1:1 The book of the words of Tobit"_s));
+        QCOMPARE(deutero.text(u"Buku1"), u"Tobit"_s);
+        QVERIFY(deutero.findFirst(u"urutan=7 AND Bab=14"_s));
+        QVERIFY(deutero.isNull(u"Kitab1"));
+        QVERIFY(!m_session->thirdDeuteroAvailable());
+    }
+
+    void john316_data()
+    {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("World English Bible") << u"Kitab1"_s
+                                             << u"3:16 For God so loved the world, that he gave his only "
+                                                u"born Son, that whoever believes in him "
+                                                "should not perish, but have eternal life."_s;
+        QTest::newRow("King James Version") << u"Kitab2"_s
+                                            << u"3:16 For God so loved the world, that he gave his only "
+                                               u"begotten Son, that whosoever believeth in "
+                                               "him should not perish, but have everlasting life."_s;
+        QTest::newRow("Reina-Valera 1909") << u"Kitab3"_s
+                                           << u"3:16 Porque de tal manera amó Dios al mundo, que ha dado á "
+                                              u"su Hijo unigénito, para que todo aquel "
+                                              "que en él cree, no se pierda, mas tenga vida eterna."_s;
+    }
+
+    void john316()
+    {
+        QFETCH(QString, column);
+        QFETCH(QString, line);
+        Recordset& chapters = m_session->recordset(Role::Chapters);
+        QVERIFY(chapters.findFirst(u"Buku='Yohanes' AND Bab=3"_s));
+        const QStringList lines = chapters.text(column).split(u"\r\n"_s);
+        QCOMPARE(lines.value(15), line);
+    }
+
+    void bookNamesOfEachTranslation()
+    {
+        Recordset& books = m_session->recordset(Role::Books);
+        QVERIFY(books.findFirst(u"Kitab1='Kejadian'"_s));
+        QCOMPARE(books.text(u"Kitab2"), u"Genesis"_s);
+        QCOMPARE(books.text(u"Kitab3"), u"Génesis"_s);
+        QVERIFY(books.findFirst(u"Kitab1='Wahyu'"_s));
+        QCOMPARE(books.text(u"Kitab2"), u"Revelation"_s);
+        QCOMPARE(books.text(u"Kitab3"), u"Apocalipsis"_s);
+        QCOMPARE(books.number(u"JumlahBuku"), 22);
+    }
+
+    void versesAreCleanPlainText()
+    {
+        static const QRegularExpression mark(u"^(\\d+):(\\d+) \\S"_s);
+        static const QRegularExpression gluedWord(u"\\w*\\p{Ll}\\p{Lu}\\w*"_s);
+        const QStringList columns { u"Kitab1"_s, u"Kitab2"_s, u"Kitab3"_s };
+        Recordset& chapters = m_session->recordset(Role::Chapters);
+        for (chapters.moveFirst(); !chapters.eof(); chapters.moveNext()) {
+            const QString chapter = chapters.text(u"Bab");
+            for (int t = 0; t < columns.size(); ++t) {
+                for (const QString& line : chapters.text(columns[t]).split(u"\r\n"_s)) {
+                    const QString where = columns[t] + u' ' + chapters.text(u"Buku") + u' ' + line.left(60);
+                    const QRegularExpressionMatch m = mark.match(line);
+                    QVERIFY2(m.hasMatch() && m.captured(1) == chapter, qPrintable(where));
+                    QVERIFY2(m.captured(2).toInt() <= chapters.number(u"Ayat"), qPrintable(where));
+                    QVERIFY2(!line.contains(u'<') && !line.contains(u'>'), qPrintable(where));
+                    QVERIFY2(!line.contains(u"  "_s) && !line.endsWith(u' '), qPrintable(where));
+                    QVERIFY2(!line.contains(u'¶'), qPrintable(where));
+                    // A word with a capital after a small letter must be the source's own spelling.
+                    for (const QRegularExpressionMatch& glued : gluedWord.globalMatch(line))
+                        QVERIFY2(m_dumps[t].contains(glued.captured()), qPrintable(where));
+                    // Every word is a word of the source: removed markup never glues two together.
+                    bool known = true;
+                    forEachWord(
+                        line, false, [&](QStringView w) { known = known && m_sourceWords[t].contains(w); });
+                    QVERIFY2(known, qPrintable(where));
+                }
+            }
+        }
+    }
+
+    void psalmSuperscriptionOpensVerseOne()
+    {
+        Recordset& chapters = m_session->recordset(Role::Chapters);
+        QVERIFY(chapters.findFirst(u"Buku='Mazmur' AND Bab=3"_s));
+        QVERIFY(chapters.text(u"Kitab2").startsWith(
+            u"3:1 A Psalm of David, when he fled from Absalom his son. LORD, how are they increased"_s));
+    }
+};
+
+TIRTA_TEST_MAIN_CORE(DemoDataTest)
+#include "tst_demodata.moc"
