@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace tirta {
+class Recordset;
+}
+
+namespace tirta::info {
+
+/// The id of the about box's information text.
+inline constexpr int kAboutTextId = 1;
+/// The id of the data file's version text.
+inline constexpr int kDataVersionId = 99;
+/// The id of the data file's customisation history.
+inline constexpr int kCustomHistoryId = 100;
+
+/// What a data file without a version row reports as its version.
+inline constexpr QStringView kDefaultDataVersion = u"Database TY v.1.0";
+
+/// The text of information page `id` on the shared information recordset (the first row whose id
+/// matches). Without such a row: `kDefaultDataVersion` for the data version, else an empty text.
+/// The recordset's cursor moves to the row found.
+QString InfoText(tirta::Recordset& info, int id);
+
+} // namespace tirta::info
