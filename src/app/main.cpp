@@ -4,11 +4,50 @@
 #include "uikit/translator.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+/// With --measure-startup the program reports how long it took from start to the first painted
+/// chapter, and ends.
+class FirstPaintProbe final : public QObject
+{
+public:
+    explicit FirstPaintProbe(const QElapsedTimer& clock)
+        : m_clock(clock)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_done) {
+            m_done = true;
+            QTimer::singleShot(0, qApp, [this] {
+                std::printf("first chapter painted after %.1f ms\n", m_clock.nsecsElapsed() / 1e6);
+                QCoreApplication::exit(0);
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const QElapsedTimer& m_clock;
+    bool m_done = false;
+};
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    QElapsedTimer clock;
+    clock.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1StringView(tirta::kProductName));
     QApplication::setApplicationVersion(tirta::versionNumbers());
@@ -17,6 +56,9 @@ int main(int argc, char** argv)
     Form1 reader({ QCoreApplication::applicationDirPath(), tirta::SettingsStore::defaultFolder() });
     if (!reader.Form_Load())
         return 1;
+    FirstPaintProbe probe(clock);
+    if (QCoreApplication::arguments().contains(u"--measure-startup"_s))
+        reader.findChild<QTextEdit*>(u"rtf1"_s)->viewport()->installEventFilter(&probe);
     reader.show();
     return QApplication::exec();
 }
