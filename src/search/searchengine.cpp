@@ -72,8 +72,10 @@ qsizetype afterBreak(QStringView text, qsizetype end)
     return end + 1;
 }
 
-/// The text lower-cased as `QString::toLower` does it, with a quick path for plain ASCII text,
-/// which most chapters are.
+/// The text lower-cased as `QString::toLower` does it, one UTF-16 unit at a time: ASCII by
+/// arithmetic, other characters of the basic plane by their simple mapping, which is what the full
+/// mapping is for all of them but the dotted capital I. That letter and characters beyond the basic
+/// plane go to `QString::toLower` with the whole text.
 QString lowerCased(QStringView text)
 {
     QString result(text.size(), Qt::Uninitialized);
@@ -81,9 +83,13 @@ QString lowerCased(QStringView text)
     char16_t* to = reinterpret_cast<char16_t*>(result.data());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = from[i];
-        if (c >= 0x80)
+        if (c < 0x80) {
+            to[i] = (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
+        } else if (c == 0x0130 || QChar::isSurrogate(c)) {
             return text.toString().toLower();
-        to[i] = (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c;
+        } else {
+            to[i] = QChar::toLower(c);
+        }
     }
     return result;
 }
