@@ -2,6 +2,7 @@
 
 #include "foundation/safefile.h"
 #include "foundation/version.h"
+#include "info/form7.h"
 #include "reader/form15.h"
 #include "reader/form16.h"
 #include "reader/searchbar.h"
@@ -25,6 +26,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -394,6 +396,21 @@ void Form1::connectSignals()
         m_ui.cmdResetPos->raise();
         m_ui.cmdResetPos->move(m_ui.picSearchBar->width() - m_ui.cmdResetPos->width(), 0);
     });
+    connect(m_ui.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(m_ui.Command2, &QPushButton::clicked, this, [this] { findStep(false); });
+    connect(m_ui.Command3, &QPushButton::clicked, this, [this] { findStep(true); });
+    connect(m_ui.Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
+    connect(m_ui.Combo2, &QComboBox::currentTextChanged, m_ui.Combo2, &QComboBox::setToolTip);
+    connect(m.MenuAbout, &QAction::triggered, this, [this] {
+        if (!m_aboutBox)
+            m_aboutBox = new Form7(*this);
+        m_aboutBox->exec();
+    });
+    connect(m.menuCopy, &QAction::triggered, this, &Form1::copySelection);
+    connect(m.MenuCopyClipBook, &QAction::triggered, this,
+        [this] { CopyToClipBook(m_ui.rtf1, QString(), selectedBookEntry() + u' '); });
+    connect(m.menuCopyPadanan, &QAction::triggered, this,
+        [this] { CopyToClipBook(m_ui.rtf2, QString(), selectedBookEntry() + u' '); });
     connect(m_menus.menuSettingLokasiData, &QAction::triggered, this, [this] {
         Form15 dialog(*m_settings, m_displayedFolder, this);
         dialog.exec();
@@ -401,20 +418,35 @@ void Form1::connectSignals()
     connect(m_menus.MenuPilihSemua, &QAction::triggered, this, [this] { m_ui.rtf1->selectAll(); });
     connect(m_menus.MenuPilihAyat, &QAction::triggered, this,
         [this] { markLine(m_ui.rtf1, std::max<qsizetype>(m_caret, 1), true, true); });
-    connect(m_menus.menuCopy, &QAction::triggered, this, [this] { m_ui.rtf1->copy(); });
     connect(m_menus.menuPadananPilihSemua, &QAction::triggered, this, [this] { m_ui.rtf2->selectAll(); });
     connect(m_menus.menuPadananSeluruh, &QAction::triggered, this, [this] {
-        m_ui.rtf2->setPlainText(
-            tirta::fromCrLf(session().recordset(tirta::Role::Chapters).text(m_parallelColumn)));
+        showPlain(
+            m_ui.rtf2, tirta::fromCrLf(session().recordset(tirta::Role::Chapters).text(m_parallelColumn)));
     });
 
     m_ui.rtf1->viewport()->installEventFilter(this);
     m_ui.rtf1->installEventFilter(this);
     m_ui.rtf2->viewport()->installEventFilter(this);
+    prepareSearchBar();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_ui.Text1) {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                Text1_Enter(key->modifiers());
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusIn) {
+            QTimer::singleShot(0, m_ui.Text1, &QLineEdit::selectAll);
+        } else if (event->type() == QEvent::MouseButtonDblClick) {
+            openSearchTextBox();
+            return true;
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (watched == m_ui.rtf1->viewport() && event->type() == QEvent::MouseButtonRelease) {
         rtf1_Release(static_cast<QMouseEvent*>(event)->button());
     } else if (watched == m_ui.rtf1 && event->type() == QEvent::KeyRelease) {

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -30,6 +31,7 @@ class QTextEdit;
 class QToolButton;
 class Splash;
 class Form16;
+class Form7;
 
 namespace tirta::reader {
 class DraggableBar;
@@ -38,6 +40,11 @@ class DraggableBar;
 /// The reader: the main window, first created and last closed. It opens the data file, shows one
 /// chapter of the chosen translation with the same verse of a second one, and moves through the
 /// Bible by testament, book, chapter and verse, remembering where it has been.
+/// Marks every occurrence of `word` (doubled quotes allowed) in a view in bold; with `matchCase`,
+/// occurrences spelled exactly so also take `colour`. Says "Kata tidak ditemukan." when there is none.
+bool HighlightWord(QTextEdit* view, QString word, bool matchCase, const std::function<bool()>& stopRequested,
+    const QColor& colour);
+
 class Form1 final : public QMainWindow, public tirta::ui::Reader
 {
     Q_OBJECT
@@ -52,7 +59,8 @@ public:
 
     // tirta::ui::Reader
     void JumpLocation(QString& reference) override;
-    void CopyToClipBook(const QString& text) override;
+    void CopyToClipBook(const QTextEdit* view, const QString& extra,
+        const std::optional<QString>& reference = std::nullopt) override;
     tirta::DataSession& session() override { return *m_session; }
     tirta::SettingsStore& settings() override { return *m_settings; }
     QWidget* mainWindow() override { return this; }
@@ -77,6 +85,8 @@ public:
     int mainTranslation() const { return m_mainNumber; }
     int parallelTranslation() const { return m_parallelNumber; }
     const tirta::reader::History& history() const { return m_history; }
+    /// The ClipBook's text.
+    QString clipBookText() const { return m_clipBook; }
     /// The position as a reference string: book "#" chapter ":" verse.
     QString currentReference() const;
 
@@ -114,6 +124,8 @@ private:
     void historyStep(tirta::reader::History::Step step);
     void toggleHistoryList();
     QString selectedBook() const;
+    /// The book list's selected entry, as the active translation names the book.
+    QString selectedBookEntry() const;
     bool oldTestamentSelected() const;
 
     // form1_layout.cpp
@@ -124,6 +136,8 @@ private:
     void updateNormalViewItem();
     void chooseFont();
     void openSearchTextBox();
+    void copySelection();
+    void appendToClipBook(const QString& entry);
 
 public:
     /// Lays the main window and a side window next to each other: the reader on the left three
@@ -138,6 +152,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // form1_find.cpp
+    void Command1_Click();
+    void findStep(bool forward);
+    void showFoundRow(const QString& quotedText, bool matchCase);
+    void Text1_Change();
+    void Text1_Enter(Qt::KeyboardModifiers modifiers);
+    void prepareSearchBar();
+
     // form1_display.cpp
     void ShowChapter();
     void fillVerseList();
@@ -149,6 +171,8 @@ private:
     void changeFontSize(double delta);
     void resetFont();
     void applyReadingFont(const QFont& font);
+    /// Puts plain text into a pane, dropping any marking left from before.
+    static void showPlain(QTextEdit* pane, const QString& text);
 
     tirta::reader::Environment m_environment;
     std::unique_ptr<tirta::SettingsStore> m_settings;
@@ -275,7 +299,9 @@ private:
     tirta::reader::History m_history;
     bool m_steppingHistory = false;
     bool m_unloaded = false;
-    QString m_clipBook;
+    QString m_clipBook; ///< the ClipBook's text while the results window does not exist
     Form16* m_searchTextBox = nullptr;
+    Form7* m_aboutBox = nullptr;
+    QString m_findCriterion; ///< the criterion of the last jump search, for the arrow buttons
     std::vector<QString> m_featureMarks = std::vector<QString>(14); ///< "_NON_AKTIF" per tool button
 };

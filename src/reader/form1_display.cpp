@@ -6,8 +6,10 @@
 #include "uikit/widgets.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -32,7 +34,7 @@ void Form1::ShowChapter()
     m_marked = { -1, -1 };
     if (chapters.findFirst(u"Buku='"_s + book + u"' AND Bab="_s + QString::number(chapter))) {
         m_ui.Label1->setToolTip(chapters.text(u"Buku") + u' ' + chapters.text(u"Bab"));
-        m_ui.rtf1->setPlainText(tirta::fromCrLf(chapters.text(m_currentColumn)));
+        showPlain(m_ui.rtf1, tirta::fromCrLf(chapters.text(m_currentColumn)));
         m_caret = 1;
         markLine(m_ui.rtf1, 1);
     } else {
@@ -80,7 +82,7 @@ void Form1::showParallelVerse(const QString& mark)
 {
     const QString parallel = session().recordset(Role::Chapters).text(m_parallelColumn);
     // A translation without this verse (or chapter) leaves the parallel pane empty.
-    m_ui.rtf2->setPlainText(tirta::reader::verseOfMark(parallel, mark).value_or(QString()));
+    showPlain(m_ui.rtf2, tirta::reader::verseOfMark(parallel, mark).value_or(QString()));
 }
 
 void Form1::SelectAyat(QTextEdit* pane, int verse, bool select)
@@ -131,6 +133,12 @@ void Form1::showEditMenu(const QPoint& globalPos)
     m.MenuEdit->popup(globalPos);
 }
 
+void Form1::showPlain(QTextEdit* pane, const QString& text)
+{
+    pane->setCurrentCharFormat(QTextCharFormat());
+    pane->setPlainText(text);
+}
+
 void Form1::applyReadingFont(const QFont& font)
 {
     m_ui.rtf1->setFont(font);
@@ -151,16 +159,32 @@ void Form1::resetFont()
     QFont font(u"Times New Roman"_s);
     font.setPointSizeF(10);
     font.setBold(false);
-    m_ui.rtf1->setPlainText(m_ui.rtf1->toPlainText());
+    showPlain(m_ui.rtf1, m_ui.rtf1->toPlainText());
     applyReadingFont(font);
     m_marked = { -1, -1 };
     markLine(m_ui.rtf1, std::max<qsizetype>(m_caret, 0), false, true);
 }
 
-void Form1::CopyToClipBook(const QString& text)
+void Form1::copySelection()
 {
-    // Kept until the results window takes the ClipBook over.
-    m_clipBook += text;
+    const QTextCursor cursor = m_ui.rtf1->textCursor();
+    const QString text
+        = tirta::reader::copiedText(m_ui.rtf1->toPlainText(), cursor.selectionStart(), cursor.selectionEnd());
+    QGuiApplication::clipboard()->setText(text + u'\n');
+}
+
+void Form1::CopyToClipBook(
+    const QTextEdit* view, const QString& extra, const std::optional<QString>& reference)
+{
+    const QTextCursor cursor = view->textCursor();
+    const QString text
+        = tirta::reader::copiedText(view->toPlainText(), cursor.selectionStart(), cursor.selectionEnd());
+    appendToClipBook(reference.value_or(selectedBookEntry()) + extra + text + u"\n\n"_s);
+}
+
+void Form1::appendToClipBook(const QString& entry)
+{
+    m_clipBook += entry;
 }
 
 void Form1::showQuotation(const QString& reference)
@@ -171,6 +195,6 @@ void Form1::showQuotation(const QString& reference)
     m_ui.Label1->setToolTip(reference);
     if (const std::optional<QString> excerpt
         = tirta::cutExcerpt(reference, session().recordset(Role::Chapters)))
-        m_ui.rtf1->setPlainText(tirta::fromCrLf(*excerpt));
+        showPlain(m_ui.rtf1, tirta::fromCrLf(*excerpt));
     m_marked = { -1, -1 };
 }

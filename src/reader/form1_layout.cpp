@@ -108,13 +108,6 @@ void Form1::chooseFont()
         applyReadingFont(chosen);
 }
 
-void Form1::openSearchTextBox()
-{
-    if (!m_searchTextBox)
-        m_searchTextBox = new Form16(m_ui.Text1, this);
-    m_searchTextBox->openAt(m_ui.Text1->mapToGlobal(QPoint(0, m_ui.Text1->height())));
-}
-
 void Form1::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);

@@ -28,6 +28,12 @@ QString Form1::selectedBook() const
     return tirta::bookName(std::max(0, m_ui.List1->currentRow()), oldTestamentSelected());
 }
 
+QString Form1::selectedBookEntry() const
+{
+    const QListWidgetItem* entry = m_ui.List1->currentItem();
+    return entry ? entry->text() : QString();
+}
+
 QString Form1::currentReference() const
 {
     const int verse = m_ui.Combo1->currentIndex();

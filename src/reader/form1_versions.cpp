@@ -109,8 +109,7 @@ void Form1::ChangeVersion(int n)
     m_ui.Option1->setEnabled(t.oldTestament);
     m_currentColumn = t.column;
     checkVersionMenus();
-    m_ui.rtf1->setPlainText(
-        tirta::fromCrLf(session().recordset(tirta::Role::Chapters).text(m_currentColumn)));
+    showPlain(m_ui.rtf1, tirta::fromCrLf(session().recordset(tirta::Role::Chapters).text(m_currentColumn)));
     updateCaption();
     fillBookList(oldTestament);
     m_ui.List1->setCurrentRow(std::clamp(book, 0, std::max(0, m_ui.List1->count() - 1)));

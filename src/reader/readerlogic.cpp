@@ -46,6 +46,29 @@ qsizetype verseSearchPosition(QStringView paneText, int verse)
     return paneText.indexOf(QString(u':' + QString::number(verse)));
 }
 
+QString copiedText(QStringView paneText, qsizetype selectionStart, qsizetype selectionEnd)
+{
+    const qsizetype start = std::clamp<qsizetype>(std::min(selectionStart, selectionEnd), 0, paneText.size());
+    qsizetype end = std::clamp<qsizetype>(std::max(selectionStart, selectionEnd), 0, paneText.size());
+    if (end > start && paneText[end - 1] == u'\n')
+        --end;
+    return paneText.mid(start, end - start).toString();
+}
+
+QString findCriterion(int scope, const QString& book, const QString& testament, const QString& column,
+    const QString& quotedText)
+{
+    const QString like = column + u" LIKE "_s + u"'*"_s + quotedText + u"*'"_s;
+    switch (scope) {
+    case 1:
+        return u"Buku='"_s + book + u"'"_s + u" AND "_s + like;
+    case 2:
+        return u"Perjanjian='"_s + testament + u"'"_s + u" AND "_s + like;
+    default:
+        return like;
+    }
+}
+
 QString windowSizeText(int screenHeight)
 {
     return screenHeight > 700 ? u"750@577"_s : u"640@480"_s;

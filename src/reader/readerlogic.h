@@ -28,6 +28,15 @@ std::optional<QString> verseOfMark(const QString& chapterText, const QString& ma
 /// Position of a verse in a pane's text: the first occurrence of ":" + verse, or -1.
 qsizetype verseSearchPosition(QStringView paneText, int verse);
 
+/// The text a copy takes from a view: exactly the selected characters, without a line break that
+/// ends the selection (a verse chosen as a whole line carries its break).
+QString copiedText(QStringView paneText, qsizetype selectionStart, qsizetype selectionEnd);
+
+/// The criterion of a find in the current book (scope 1), testament (2) or whole Bible (3): the
+/// rows whose text column contains `quotedText` (single quotes already doubled).
+QString findCriterion(int scope, const QString& book, const QString& testament, const QString& column,
+    const QString& quotedText);
+
 /// The window size the reader starts with, as width "@" height in pixels.
 QString windowSizeText(int screenHeight);
 

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <optional>
+
+class QTextEdit;
 class QWidget;
 
 namespace tirta {
@@ -20,8 +23,11 @@ public:
     /// Shows the chapter of a reference string ("Markus#12:30-31") and marks its first verse.
     /// The spelling of the reference is normalised in place.
     virtual void JumpLocation(QString& reference) = 0;
-    /// Appends text to the ClipBook page of the results window.
-    virtual void CopyToClipBook(const QString& text) = 0;
+    /// Appends the selected text of a view to the ClipBook: the reference (or, without one, the
+    /// book selected in the main window), `extra`, the text and an empty line.
+    virtual void CopyToClipBook(
+        const QTextEdit* view, const QString& extra, const std::optional<QString>& reference = std::nullopt)
+        = 0;
     /// The open data file with its shared recordsets.
     virtual DataSession& session() = 0;
     /// The settings of this installation.

@@ -46,7 +46,11 @@ public:
     { }
 
     void JumpLocation(QString& reference) override { jumps << reference; }
-    void CopyToClipBook(const QString& text) override { clipped << text; }
+    void CopyToClipBook(
+        const QTextEdit*, const QString& extra, const std::optional<QString>& reference) override
+    {
+        clipped << reference.value_or(QString()) + extra;
+    }
     DataSession& session() override { return m_session; }
     SettingsStore& settings() override { return m_settings; }
     QWidget* mainWindow() override { return &window; }

@@ -68,6 +68,36 @@ private Q_SLOTS:
         QCOMPARE(verseSearchPosition(pane, 7), -1);
     }
 
+    void copiesTakeTheSelectionWithoutItsClosingBreak_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("nothing") << 4 << 4 << QString();
+        QTest::newRow("a word") << 4 << 9 << u"satu."_s;
+        QTest::newRow("backwards") << 9 << 4 << u"satu."_s;
+        QTest::newRow("a verse line with its break") << 10 << 19 << u"1:2 dua."_s;
+        QTest::newRow("from the very start") << 0 << 3 << u"1:1"_s;
+        QTest::newRow("two lines") << 0 << 19 << u"1:1 satu.\n1:2 dua."_s;
+        QTest::newRow("past the end") << 10 << 99 << u"1:2 dua.\n1:3 tiga."_s;
+    }
+    void copiesTakeTheSelectionWithoutItsClosingBreak()
+    {
+        QFETCH(int, start);
+        QFETCH(int, end);
+        QFETCH(QString, copied);
+        QCOMPARE(copiedText(u"1:1 satu.\n1:2 dua.\n1:3 tiga.", start, end), copied);
+    }
+
+    void findCriteriaPerScope()
+    {
+        QCOMPARE(findCriterion(1, u"Rut"_s, u"Lama"_s, u"Kitab2"_s, u"O''Allah"_s),
+            u"Buku='Rut' AND Kitab2 LIKE '*O''Allah*'"_s);
+        QCOMPARE(findCriterion(2, u"Rut"_s, u"Lama"_s, u"Kitab1"_s, u"kasih"_s),
+            u"Perjanjian='Lama' AND Kitab1 LIKE '*kasih*'"_s);
+        QCOMPARE(findCriterion(3, u"Rut"_s, u"Lama"_s, u"Kitab1"_s, u"kasih"_s), u"Kitab1 LIKE '*kasih*'"_s);
+    }
+
     void windowSizeFollowsTheScreenHeightOnly()
     {
         QCOMPARE(windowSizeText(700), u"640@480"_s);
