@@ -1,0 +1,256 @@
+#include "foundation/datasession.h"
+#include "search/form3.h"
+#include "search/searchengine.h"
+#include "support/fixture.h"
+#include "support/testenv.h"
+#include "uikit/widgets.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using namespace tirta::search;
+using tirta::ui::named;
+
+namespace {
+
+constexpr int kChapters = 8;
+constexpr int kVersesPerChapter = 3;
+
+QString text3(Form3& form)
+{
+    return named<QLineEdit>(&form, "Text3")->text();
+}
+
+QString text2(Form3& form)
+{
+    return named<QLineEdit>(&form, "Text2")->text();
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+/// Counts how often a widget is shown.
+class ShowCounter : public QObject
+{
+public:
+    int shows = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+
+} // namespace
+
+class Form3Test : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dataDir;
+    std::unique_ptr<tirta::DataSession> m_session;
+    std::unique_ptr<QTemporaryDir> m_results;
+
+    Request wholeBible(const QString& text) const
+    {
+        Request r;
+        r.text = text;
+        r.scope = Scope::Bible;
+        r.column = u"Kitab1"_s;
+        r.translationName = u"Versi A"_s;
+        r.caption = u"Tirtamaya - Versi A"_s;
+        r.bookListText = u"Kejadian"_s;
+        r.book = u"Kejadian"_s;
+        r.chapterIndex = 0;
+        r.testament = u"Lama"_s;
+        r.tempFolder = m_results->path() + u'/';
+        return r;
+    }
+
+    /// A clock that moves 20 ms at every look, so the search ticks at every chapter; `onRead` runs
+    /// at each look, while the search is under way.
+    static Clock busyClock(std::function<void()> onRead = {})
+    {
+        auto now = std::make_shared<qint64>(0);
+        return [now, onRead] {
+            if (onRead)
+                onRead();
+            return *now += 20;
+        };
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        tirta::test::FixtureBuilder builder;
+        builder.version(1, u"Versi A"_s).book(u"Kejadian"_s, { u"Kejadian"_s }, kChapters);
+        for (int chapter = 1; chapter <= kChapters; ++chapter) {
+            QStringList verses;
+            for (int verse = 1; verse <= kVersesPerChapter; ++verse)
+                verses << u"Kasih Allah kekal, pasal %1 ayat %2."_s.arg(chapter).arg(verse);
+            builder.chapter(u"Kejadian"_s, chapter, { verses });
+        }
+        QString error;
+        const QString path = builder.write(m_dataDir.filePath(u"Purnaka2000.dat"_s), &error);
+        QVERIFY2(!path.isEmpty(), qPrintable(error));
+        tirta::DataFailure failure;
+        m_session = tirta::DataSession::open(path, &failure);
+        QVERIFY2(m_session, qPrintable(tirta::describe(failure)));
+    }
+
+    void init()
+    {
+        m_results = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_results->isValid());
+    }
+
+    void headingHintAndFields()
+    {
+        Form3 form;
+        QCOMPARE(form.objectName(), u"Form3"_s);
+        QCOMPARE(form.windowTitle(), u"PENCARIAN"_s);
+        QCOMPARE(named<QLineEdit>(&form, "Text4")->text(), u"PENCARIAN"_s);
+        QCOMPARE(named<QLineEdit>(&form, "Text1")->text(), u"(Tekan ESC untuk menghentikan pencarian)"_s);
+        QCOMPARE(text3(form), u"Tunggu...sedang melakukan pencarian."_s);
+        QCOMPARE(named<QLabel>(&form, "Label4")->text(), u"StartTime"_s);
+        QVERIFY(!named<QLabel>(&form, "Label4")->isVisibleTo(&form));
+        QVERIFY(!form.isModal());
+        QVERIFY(!form.isVisible());
+
+        form.started();
+        QCOMPARE(text3(form), u"Tunggu... sedang mencari."_s);
+        QCOMPARE(named<QLabel>(&form, "Label1")->text(), u"Tunggu... sedang mencari."_s);
+        QCOMPARE(text2(form), u"00:00:00"_s);
+        QVERIFY(named<QLabel>(&form, "Label4")->text() != u"StartTime"_s);
+        // The start of a search shows nothing yet: a quick search never shows the dialog.
+        QVERIFY(!form.isVisible());
+    }
+
+    void shownCentredAndOnTop()
+    {
+        Form3 form;
+        form.showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        const QRect screen = form.screen()->geometry();
+        const QPoint offset = form.frameGeometry().center() - screen.center();
+        QVERIFY2(qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1,
+            qPrintable(u"off centre by %1,%2"_s.arg(offset.x()).arg(offset.y())));
+        QVERIFY(form.width() >= 250 && form.height() >= 150);
+    }
+
+    void searchShowsItsCountAndTimeThenHides()
+    {
+        Form3 form;
+        QStringList counts;
+        QStringList times;
+        const Clock clock = busyClock([&] {
+            if (form.isVisible() && (counts.isEmpty() || counts.last() != text3(form))) {
+                counts << text3(form);
+                times << text2(form);
+            }
+        });
+        const Outcome outcome = searchAll(wholeBible(u"Kasih"_s), *m_session, &form, clock);
+        QCOMPARE(outcome.status, Status::Complete);
+        QCOMPARE(outcome.hits, kChapters * kVersesPerChapter);
+
+        // The first tick comes before the first chapter's hits; after it the count rises.
+        QVERIFY(counts.size() >= 3);
+        QCOMPARE(counts.first(), Form3::waitingText());
+        for (int i = 1; i < counts.size(); ++i)
+            QVERIFY(counts.at(i).toInt() > (i > 1 ? counts.at(i - 1).toInt() : 0));
+        for (const QString& time : times)
+            QVERIFY(QRegularExpression(u"^\\d\\d:\\d\\d:\\d\\d$"_s).match(time).hasMatch());
+        QCOMPARE(text3(form), QString::number(outcome.hits));
+        QCOMPARE(named<QLabel>(&form, "Label1")->text(), QString::number(outcome.hits));
+        QCOMPARE(text2(form), outcome.elapsed);
+        QCOMPARE(named<QLabel>(&form, "Label2")->text(), outcome.elapsed);
+        QVERIFY(!form.isVisible());
+    }
+
+    void quickSearchNeverShowsTheDialog()
+    {
+        Form3 form;
+        ShowCounter counter;
+        form.installEventFilter(&counter);
+        const Outcome outcome
+            = searchAll(wholeBible(u"Kasih"_s), *m_session, &form, [] { return qint64(0); });
+        QCOMPARE(outcome.status, Status::Complete);
+        QCOMPARE(counter.shows, 0);
+        QCOMPARE(text3(form), QString::number(kChapters * kVersesPerChapter));
+    }
+
+    void escapeStopsARunningSearch()
+    {
+        Form3 form;
+        QSignalSpy asked(&form, &Form3::stopAsked);
+        // The key waits in the queue until the search's first tick lets the dialog see it.
+        QCoreApplication::postEvent(&form, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        QCoreApplication::postEvent(&form, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier));
+        const Outcome outcome = searchAll(wholeBible(u"Kasih"_s), *m_session, &form, busyClock());
+        QCOMPARE(outcome.status, Status::Stopped);
+        QCOMPARE(asked.count(), 1);
+        QVERIFY(outcome.hits < kChapters * kVersesPerChapter);
+        QVERIFY(readAll(outcome.path).endsWith("\r\n\r\n--PENCARIAN DIHENTIKAN--\r\n"));
+        QVERIFY(!form.isVisible());
+        QVERIFY(form.stopRequested());
+
+        // The next search starts with the flag cleared and runs to the end.
+        Request again = wholeBible(u"Kasih"_s);
+        again.optimal = false;
+        QCOMPARE(searchAll(again, *m_session, &form, busyClock()).status, Status::Complete);
+    }
+
+    void stopButtonStopsARunningSearchOnce()
+    {
+        Form3 form;
+        QSignalSpy asked(&form, &Form3::stopAsked);
+        auto* stop = named<QPushButton>(&form, "Command2");
+        int clicks = 0;
+        const Clock clock = busyClock([&] {
+            // The user clicks twice as soon as the dialog is up.
+            if (form.isVisible() && clicks < 2) {
+                ++clicks;
+                QTest::mouseClick(stop, Qt::LeftButton);
+            }
+        });
+        const Outcome outcome = searchAll(wholeBible(u"Kasih"_s), *m_session, &form, clock);
+        QCOMPARE(outcome.status, Status::Stopped);
+        QCOMPARE(clicks, 2);
+        QCOMPARE(asked.count(), 2);
+        const QByteArray file = readAll(outcome.path);
+        QCOMPARE(file.count("--PENCARIAN DIHENTIKAN--"), 1);
+        QCOMPARE(file.count("(PENCARIAN DIHENTIKAN)"), 1);
+    }
+
+    void closingOnlyAsksToStop()
+    {
+        Form3 form;
+        form.started();
+        form.showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(!form.close());
+        QVERIFY(form.isVisible());
+        QVERIFY(form.stopRequested());
+        form.finished(0, 0);
+        QVERIFY(!form.isVisible());
+        QCOMPARE(text3(form), u"0"_s);
+    }
+};
+
+TIRTA_TEST_MAIN(Form3Test)
+#include "tst_form3.moc"
