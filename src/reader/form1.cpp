@@ -7,6 +7,7 @@
 #include "reader/form16.h"
 #include "reader/searchbar.h"
 #include "reader/splash.h"
+#include "reader/toolbarband.h"
 #include "uikit/listhovertip.h"
 #include "uikit/statusstrip.h"
 
@@ -77,23 +78,24 @@ void Form1::buildUi()
     outer->setContentsMargins(2, 2, 2, 0);
     outer->setSpacing(2);
 
-    m_ui.Picture1 = make<QWidget>("Picture1", central);
-    m_ui.Picture1->setLayout(new QHBoxLayout);
-    m_ui.Picture1->layout()->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(m_ui.Picture1);
+    m_ui.toolbar = new tirta::reader::ToolbarBand(central);
+    outer->addWidget(m_ui.toolbar);
 
     m_ui.picSearchBar = make<QWidget>("picSearchBar", central);
     m_ui.SearchBar = new tirta::reader::DraggableBar(m_ui.picSearchBar);
     m_ui.SearchBar->setObjectName(u"SearchBar"_s);
     auto* search = new QHBoxLayout(m_ui.SearchBar);
-    search->setContentsMargins(6, 2, 6, 2);
+    search->setContentsMargins(4, 2, 4, 2);
+    search->setSpacing(3);
     m_ui.Text1 = make<QLineEdit>("Text1");
-    m_ui.Text1->setMinimumWidth(180);
+    m_ui.Text1->setMinimumWidth(100);
     m_ui.Combo2 = make<QComboBox>("Combo2");
+    m_ui.Combo2->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_ui.Check1 = make<QCheckBox>("Check1");
     m_ui.Check1->setText(tr("Kata Tepat"));
     m_ui.Command1 = make<QPushButton>("Command1");
     m_ui.Command1->setText(tr("Cari"));
+    m_ui.Command1->setMaximumWidth(64);
     m_ui.Command2 = make<QPushButton>("Command2");
     m_ui.Command2->setText(u"<"_s);
     m_ui.Command2->setToolTip(tr("Sebelumnya"));
@@ -104,7 +106,7 @@ void Form1::buildUi()
     m_ui.Command4->setText(tr("Cari Semua"));
     for (QPushButton* arrow : { m_ui.Command2, m_ui.Command3 }) {
         arrow->setEnabled(false);
-        arrow->setMaximumWidth(32);
+        arrow->setMaximumWidth(28);
     }
     search->addWidget(new QLabel(tr("Cari:"), m_ui.SearchBar));
     search->addWidget(m_ui.Text1, 3);
@@ -377,7 +379,7 @@ void Form1::connectSignals()
 
     auto& m = m_menus;
     connect(m.menuSettingToolbar, &QAction::triggered, this,
-        [this] { toggleBand(m_menus.menuSettingToolbar, m_ui.Picture1); });
+        [this] { toggleBand(m_menus.menuSettingToolbar, m_ui.toolbar); });
     connect(m.menuSettingPencarian, &QAction::triggered, this,
         [this] { toggleBand(m_menus.menuSettingPencarian, m_ui.picSearchBar); });
     connect(m.menuSettingKitab, &QAction::triggered, this,
@@ -385,6 +387,9 @@ void Form1::connectSignals()
     connect(m.menuSettingStatus, &QAction::triggered, this,
         [this] { toggleBand(m_menus.menuSettingStatus, m_ui.picStatusBar); });
     connect(m.menuPadanan, &QAction::triggered, this, &Form1::toggleParallelPane);
+    connect(m.menuToolbarTY, &QAction::triggered, m_ui.toolbar, &tirta::reader::ToolbarBand::setBlueStyle);
+    connect(m_ui.toolbar, &tirta::reader::ToolbarBand::toolClicked, this, &Form1::ToolButton_Click);
+    connect(m_ui.toolbar, &tirta::reader::ToolbarBand::statusText, m_ui.labelStatus, &QLabel::setText);
     connect(m.menuSettingNormal, &QAction::triggered, this, &Form1::toggleEnlargedView);
     connect(m_ui.rbCommand, &QPushButton::clicked, this, &Form1::toggleEnlargedView);
     connect(m.menuTampilan, &QMenu::aboutToShow, this, &Form1::updateNormalViewItem);

@@ -35,7 +35,8 @@ class Form7;
 
 namespace tirta::reader {
 class DraggableBar;
-}
+class ToolbarBand;
+} // namespace tirta::reader
 
 /// The reader: the main window, first created and last closed. It opens the data file, shows one
 /// chapter of the chosen translation with the same verse of a second one, and moves through the
@@ -132,6 +133,7 @@ private:
     void CheckAvailableMenu();
     void toggleBand(QAction* item, QWidget* band);
     void toggleParallelPane();
+    void ToolButton_Click(int index);
     void toggleEnlargedView();
     void updateNormalViewItem();
     void chooseFont();
@@ -181,7 +183,7 @@ private:
 
     struct Ui
     {
-        QWidget* Picture1 = nullptr; ///< the toolbar band
+        tirta::reader::ToolbarBand* toolbar = nullptr; ///< the toolbar band, in either style
         QWidget* picSearchBar = nullptr; ///< the search band
         tirta::reader::DraggableBar* SearchBar = nullptr;
         QToolButton* cmdResetPos = nullptr;
@@ -303,5 +305,4 @@ private:
     Form16* m_searchTextBox = nullptr;
     Form7* m_aboutBox = nullptr;
     QString m_findCriterion; ///< the criterion of the last jump search, for the arrow buttons
-    std::vector<QString> m_featureMarks = std::vector<QString>(14); ///< "_NON_AKTIF" per tool button
 };

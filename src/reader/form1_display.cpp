@@ -3,6 +3,7 @@
 
 #include "foundation/reference.h"
 #include "foundation/safefile.h"
+#include "reader/toolbarband.h"
 #include "uikit/widgets.h"
 
 #include <QAction>
@@ -22,6 +23,7 @@ using tirta::Role;
 void Form1::ShowChapter()
 {
     m_ui.Combo1->setCurrentIndex(-1);
+    m_ui.toolbar->closeDropDown();
     const QString book = selectedBook();
     const int chapter = m_ui.List2->currentRow() + 1;
     if (m_paneMode != u"kitab"_s && !m_separateIntro) {
@@ -99,6 +101,7 @@ void Form1::Combo1_Click(int index)
 {
     if (index < 0)
         return;
+    m_ui.toolbar->closeDropDown();
     m_ui.rtf1->setFocus();
     SelectAyat(m_ui.rtf1, index + 1, true);
     RecordLocation();
@@ -107,6 +110,7 @@ void Form1::Combo1_Click(int index)
 void Form1::rtf1_Release(Qt::MouseButton button)
 {
     m_caret = m_ui.rtf1->textCursor().position();
+    m_ui.toolbar->closeDropDown();
     if (button == Qt::LeftButton) {
         markLine(m_ui.rtf1, m_caret);
         return;

@@ -4,6 +4,7 @@
 
 #include "reader/form16.h"
 #include "reader/searchbar.h"
+#include "reader/toolbarband.h"
 #include "uikit/widgets.h"
 
 #include <QAction>
@@ -50,12 +51,28 @@ void Form1::CheckAvailableMenu()
             continue;
         s.item->setVisible(false);
         if (s.toolButton > 0)
-            m_featureMarks[static_cast<size_t>(s.toolButton)] = u"_NON_AKTIF"_s;
+            m_ui.toolbar->setFeatureAvailable(s.toolButton, false);
     }
+    // Buttons whose windows are not part of the program yet wait, as their menu items do.
+    for (const int pending : { 2, 3, 4, 5, 6, 7, 8, 9 })
+        m_ui.toolbar->setFeatureAvailable(pending, false);
     if (!session().themesAvailable())
         m.MenuTematik->setVisible(false);
     if (!session().thirdDeuteroAvailable())
         m.MenuDeutero3->setVisible(false);
+}
+
+void Form1::ToolButton_Click(int index)
+{
+    switch (index) {
+    case 1:
+        m_menus.menuPadanan->toggle();
+        toggleParallelPane();
+        break;
+    default:
+        // The other buttons open windows that are switched on as they join the program.
+        break;
+    }
 }
 
 void Form1::toggleBand(QAction* item, QWidget* band)
@@ -79,15 +96,16 @@ void Form1::toggleParallelPane()
 void Form1::toggleEnlargedView()
 {
     if (!m_ui.RestoreBar->isVisible()) {
-        for (QWidget* band : { m_ui.picSearchBar, static_cast<QWidget*>(m_ui.picStatusBar),
-                 static_cast<QWidget*>(m_ui.Frame1), m_ui.Picture1 })
+        const std::initializer_list<QWidget*> bands { m_ui.picSearchBar, m_ui.picStatusBar, m_ui.Frame1,
+            m_ui.toolbar };
+        for (QWidget* band : bands)
             band->hide();
         m_ui.RestoreBar->show();
         return;
     }
     m_ui.RestoreBar->hide();
     auto& m = m_menus;
-    m_ui.Picture1->setVisible(m.menuSettingToolbar->isChecked());
+    m_ui.toolbar->setVisible(m.menuSettingToolbar->isChecked());
     m_ui.picSearchBar->setVisible(m.menuSettingPencarian->isChecked());
     m_ui.Frame1->setVisible(m.menuSettingKitab->isChecked());
     m_ui.picStatusBar->setVisible(m.menuSettingStatus->isChecked());
@@ -96,7 +114,7 @@ void Form1::toggleEnlargedView()
 void Form1::updateNormalViewItem()
 {
     const bool allShown
-        = m_ui.Frame1->isVisible() && m_ui.Picture1->isVisible() && m_ui.picSearchBar->isVisible();
+        = m_ui.Frame1->isVisible() && m_ui.toolbar->isVisible() && m_ui.picSearchBar->isVisible();
     m_menus.menuSettingNormal->setEnabled(!allShown);
 }
 

@@ -3,6 +3,7 @@
 
 #include "foundation/books.h"
 #include "foundation/reference.h"
+#include "reader/toolbarband.h"
 #include "uikit/messagebox.h"
 #include "uikit/widgets.h"
 
@@ -70,6 +71,7 @@ void Form1::List1_Click()
 {
     if (m_paneMode != u"kitab"_s)
         return; // an introduction page follows the book list on its own
+    m_ui.toolbar->closeDropDown();
     tirta::ui::BusyCursor busy;
     const QString book = selectedBook();
     m_ui.Label1->setText(book + u' ' + QString::number(m_ui.List2->currentRow() + 1));

@@ -5,6 +5,7 @@
 #include "foundation/version.h"
 #include "reader/form15.h"
 #include "reader/splash.h"
+#include "reader/toolbarband.h"
 #include "uikit/messagebox.h"
 #include "uikit/sizing.h"
 #include "uikit/widgets.h"
@@ -66,6 +67,7 @@ bool Form1::Form_Load()
     m_ui.Combo2->addItems({ tr("Cari di Pasal aktif"), tr("Cari di Kitab aktif"),
         tr("Cari di Perjanjian aktif"), tr("Pencarian di Seluruh Alkitab") });
     m_ui.Combo2->setCurrentIndex(0);
+    m_ui.Combo2->setMinimumWidth(m_ui.Combo2->sizeHint().width());
     m_ui.Combo1->clear();
 
     updateCaption();
@@ -116,8 +118,9 @@ void Form1::applyDisplaySettings(const tirta::DisplaySettings& d)
     m.menuSettingStatus->setChecked(d.statusBar);
     m_ui.picStatusBar->setVisible(d.statusBar);
     m.menuSettingToolbar->setChecked(d.toolbar);
-    m_ui.Picture1->setVisible(d.toolbar);
+    m_ui.toolbar->setVisible(d.toolbar);
     m.menuToolbarTY->setChecked(d.blueToolbar);
+    m_ui.toolbar->setBlueStyle(d.blueToolbar);
     m.menuSettingKitab->setChecked(d.bookPanel);
     m_ui.Frame1->setVisible(d.bookPanel);
     m.menuSettingPencarian->setChecked(d.searchBar);

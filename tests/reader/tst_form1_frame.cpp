@@ -50,7 +50,7 @@ class Form1FrameTest : public QObject
     static QStringList visibleBands(Form1& form)
     {
         QStringList shown;
-        for (const char* band : { "Picture1", "picSearchBar", "Frame1", "picStatusBar", "RestoreBar" }) {
+        for (const char* band : { "toolbarBand", "picSearchBar", "Frame1", "picStatusBar", "RestoreBar" }) {
             if (named<QWidget>(&form, band)->isVisible())
                 shown << QLatin1StringView(band);
         }
@@ -164,11 +164,11 @@ private Q_SLOTS:
         auto form = openReader();
         QVERIFY(form);
         QCOMPARE(visibleBands(*form),
-            QStringList({ u"Picture1"_s, u"picSearchBar"_s, u"Frame1"_s, u"picStatusBar"_s }));
+            QStringList({ u"toolbarBand"_s, u"picSearchBar"_s, u"Frame1"_s, u"picStatusBar"_s }));
         action(*form, u"menuSettingPencarian"_s)->trigger(); // hide the search bar
         action(*form, u"menuSettingStatus"_s)->trigger(); // and the status bar
         const QStringList before = visibleBands(*form);
-        QCOMPARE(before, QStringList({ u"Picture1"_s, u"Frame1"_s }));
+        QCOMPARE(before, QStringList({ u"toolbarBand"_s, u"Frame1"_s }));
 
         QTest::keyClick(form.get(), Qt::Key_F11);
         QCOMPARE(visibleBands(*form), QStringList { u"RestoreBar"_s });
