@@ -1,5 +1,6 @@
 #include "reader/form1.h"
 #include "reader/searchbar.h"
+#include "reader/toolbarband.h"
 #include "support/samplebible.h"
 #include "support/testenv.h"
 #include "uikit/filedialog.h"
@@ -8,7 +9,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -157,6 +160,42 @@ private Q_SLOTS:
         // The sample file has themes and a third deuterocanonical column without text.
         QVERIFY(action(*form, u"MenuTematik"_s)->isVisible());
         QVERIFY(!action(*form, u"MenuDeutero3"_s)->isVisible());
+        auto* band = named<tirta::reader::ToolbarBand>(form.get(), "toolbarBand");
+        QCOMPARE(band->featureMark(6), u"_NON_AKTIF"_s);
+        QVERIFY(!named<QWidget>(form.get(), "ToolButton_6")->isEnabled());
+        QVERIFY(!named<QWidget>(form.get(), "blueBtn_6")->isEnabled());
+        QVERIFY(named<QWidget>(form.get(), "ToolButton_1")->isEnabled());
+    }
+
+    void toolbarFollowsTheViewMenu()
+    {
+        auto form = openReader();
+        QVERIFY(form);
+        auto* band = named<tirta::reader::ToolbarBand>(form.get(), "toolbarBand");
+        QVERIFY(band->isBlueStyle()); // the first start uses the blue bar
+        action(*form, u"menuToolbarTY"_s)->trigger();
+        QVERIFY(!band->isBlueStyle());
+        QVERIFY(named<QWidget>(form.get(), "Picture1")->isVisible());
+        QVERIFY(!named<QWidget>(form.get(), "blueBar")->isVisible());
+
+        band->openDropDown();
+        QTRY_VERIFY(band->isDropDownOpen());
+        auto* verseBox = named<QComboBox>(form.get(), "Combo1");
+        Q_EMIT verseBox->activated(2);
+        QVERIFY(!band->isDropDownOpen());
+
+        // Button 1 shows and hides the parallel pane.
+        auto* parallel = named<QTextEdit>(form.get(), "rtf2");
+        QVERIFY(!parallel->isVisible());
+        named<QToolButton>(form.get(), "ToolButton_1")->click();
+        QVERIFY(parallel->isVisible());
+        QVERIFY(action(*form, u"menuPadanan"_s)->isChecked());
+        named<QToolButton>(form.get(), "ToolButton_1")->click();
+        QVERIFY(!parallel->isVisible());
+
+        // The status bar names the button under the pointer.
+        auto* status = named<QLabel>(form.get(), "labelStatus");
+        QCOMPARE(status->text(), u"Program Tirtamaya  2.0.0 "_s);
     }
 
     void enlargedViewRestoresExactlyTheBandsThatWereShown()
