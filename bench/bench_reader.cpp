@@ -1,0 +1,69 @@
+// Opens the reader on a data file the way the program does and times a chapter change, the work
+// behind every click in the chapter list. Run by hand, headless:
+//     QT_QPA_PLATFORM=offscreen build/bench/bench_reader data
+#include "reader/form1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+double residentMegabytes()
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_reader DATA-FOLDER\n");
+        return 2;
+    }
+    QTemporaryDir settings;
+    Form1 reader({ QString::fromLocal8Bit(argv[1]), settings.path() });
+    QElapsedTimer clock;
+    clock.start();
+    if (!reader.Form_Load())
+        return 1;
+    reader.show();
+    QCoreApplication::processEvents();
+    std::printf("load and first chapter: %.1f ms, resident memory %.1f MB\n", clock.nsecsElapsed() / 1e6,
+        residentMegabytes());
+
+    // Psalm 119, the longest chapter, and Psalm 118 in turn.
+    QString psalm = u"Mazmur#118:1"_s;
+    reader.JumpLocation(psalm);
+    auto* chapters = reader.findChild<QListWidget*>(u"List2"_s);
+    std::vector<double> times;
+    for (int i = 0; i < 40; ++i) {
+        clock.restart();
+        chapters->setCurrentRow(i % 2 == 0 ? 118 : 117);
+        QCoreApplication::processEvents();
+        times.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("chapter change incl. marking and parallel verse: median %.2f ms, worst %.2f ms\n",
+        times[times.size() / 2], times.back());
+    std::printf("resident memory after reading: %.1f MB\n", residentMegabytes());
+    return 0;
+}
