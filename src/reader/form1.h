@@ -41,11 +41,6 @@ class ToolbarBand;
 /// The reader: the main window, first created and last closed. It opens the data file, shows one
 /// chapter of the chosen translation with the same verse of a second one, and moves through the
 /// Bible by testament, book, chapter and verse, remembering where it has been.
-/// Marks every occurrence of `word` (doubled quotes allowed) in a view in bold; with `matchCase`,
-/// occurrences spelled exactly so also take `colour`. Says "Kata tidak ditemukan." when there is none.
-bool HighlightWord(QTextEdit* view, QString word, bool matchCase, const std::function<bool()>& stopRequested,
-    const QColor& colour);
-
 class Form1 final : public QMainWindow, public tirta::ui::Reader
 {
     Q_OBJECT

@@ -5,6 +5,7 @@
 #include "foundation/safefile.h"
 #include "info/hiddencommands.h"
 #include "reader/form16.h"
+#include "search/highlight.h"
 #include "search/searchengine.h"
 #include "uikit/messagebox.h"
 #include "uikit/twips.h"
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,51 +32,6 @@ void say(QWidget* owner, const QString& text)
 }
 
 } // namespace
-
-bool HighlightWord(QTextEdit* view, QString word, bool matchCase, const std::function<bool()>& stopRequested,
-    const QColor& colour)
-{
-    word.replace(u"''"_s, u"'"_s);
-    if (word.isEmpty())
-        return false;
-    const QString text = view->toPlainText();
-    const QString lowered = text.toLower();
-    const QString wanted = word.toLower();
-    const QString exact = word.trimmed();
-    QElapsedTimer sinceYield;
-    sinceYield.start();
-    bool found = false;
-    qsizetype start = 0;
-    QTextCursor cursor(view->document());
-    while (true) {
-        // A long text keeps the window alive; a chapter finishes long before the first yield.
-        if (sinceYield.elapsed() >= 15) {
-            QCoreApplication::processEvents();
-            sinceYield.restart();
-        }
-        const qsizetype at = lowered.indexOf(wanted, start);
-        if (at < 0)
-            break;
-        if (stopRequested && stopRequested())
-            break;
-        found = true;
-        cursor.setPosition(at);
-        cursor.setPosition(at + word.size(), QTextCursor::KeepAnchor);
-        QTextCharFormat mark;
-        mark.setFontWeight(QFont::Bold);
-        mark.setForeground(Qt::black);
-        if (matchCase && QStringView(text).mid(at, word.size()).trimmed() == exact)
-            mark.setForeground(colour);
-        cursor.mergeCharFormat(mark);
-        // The next search starts one character after this occurrence.
-        start = at + word.size() + 1;
-    }
-    if (found)
-        view->setTextCursor(cursor);
-    else
-        say(view->window(), u"Kata tidak ditemukan."_s);
-    return found;
-}
 
 void Form1::Command1_Click()
 {
@@ -109,7 +64,7 @@ void Form1::Command1_Click()
                 matchCase ? u"Kata dengan penulisan tepat tidak ditemukan."_s : u"Kata tidak ditemukan."_s);
             return;
         }
-        HighlightWord(m_ui.rtf1, q, matchCase, {}, QColor(0, 0, 0xFF));
+        tirta::search::HighlightWord(m_ui.rtf1, q, matchCase, {}, QColor(0, 0, 0xFF));
         return;
     }
 
@@ -152,7 +107,7 @@ void Form1::showFoundRow(const QString& q, bool matchCase)
     chapters.setAbsolutePosition(row);
     showPlain(m_ui.rtf1, tirta::fromCrLf(chapters.text(m_currentColumn)));
     m_marked = { -1, -1 };
-    HighlightWord(m_ui.rtf1, q, matchCase, {}, QColor(Qt::black));
+    tirta::search::HighlightWord(m_ui.rtf1, q, matchCase, {}, QColor(Qt::black));
 }
 
 void Form1::Text1_Change()
