@@ -20,23 +20,7 @@ MODULES="engWEB2015eb engKJV2006eb spaRV1909eb"
 PACKAGES="libsword-utils sword-text-web sword-text-kjv sword-text-sparv"
 SWORD_DIR="/usr/share/sword"
 
-missing=""
-for p in $PACKAGES; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing="$missing $p"
-    fi
-done
-if [ -n "$missing" ]; then
-    SUDO=""
-    if [ "$(id -u)" -ne 0 ]; then
-        SUDO="sudo"
-    fi
-    echo "Memasang paket:$missing"
-    export DEBIAN_FRONTEND=noninteractive
-    $SUDO apt-get update -qq
-    # shellcheck disable=SC2086
-    $SUDO apt-get install -y -qq --no-install-recommends $missing
-fi
+sh scripts/install-packages.sh $PACKAGES
 
 # The builder itself is one of the inputs: a newer builder may write a different file.
 if [ ! -f "$BUILD_DIR/build.ninja" ] && [ ! -f "$BUILD_DIR/Makefile" ]; then
