@@ -1,3 +1,5 @@
+#include "readerharness.h"
+
 #include "foundation/checksum.h"
 #include "foundation/settings.h"
 #include "reader/form1.h"
@@ -40,28 +42,12 @@ class Form1Test : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_program;
-    std::unique_ptr<QTemporaryDir> m_settingsDir;
+    std::unique_ptr<tirta::test::ReaderHarness> m_harness;
 
-    tirta::reader::Environment environment() const { return { m_program->path(), m_settingsDir->path() }; }
-
-    tirta::SettingsStore store() const
-    {
-        return tirta::SettingsStore(
-            m_settingsDir->path(), tirta::applicationNameForFolder(m_program->path()));
-    }
-
-    std::unique_ptr<Form1> openReader()
-    {
-        auto form = std::make_unique<Form1>(environment());
-        if (!form->Form_Load())
-            return nullptr;
-        form->show();
-        form->activateWindow();
-        if (!QTest::qWaitForWindowActive(form.get()))
-            return nullptr;
-        return form;
-    }
+    tirta::reader::Environment environment() const { return m_harness->environment(); }
+    tirta::SettingsStore store() const { return m_harness->store(); }
+    QString programFolder() const { return m_harness->programFolder(); }
+    std::unique_ptr<Form1> openReader() { return m_harness->openAgain(); }
 
     static QString rtf(Form1& form, const char* name) { return named<QTextEdit>(&form, name)->toPlainText(); }
     static QString selection(Form1& form)
@@ -70,23 +56,11 @@ class Form1Test : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // A message nobody answered fails its test instead of waiting for a click.
-        qputenv("TIRTA_NO_MODAL", "1");
-    }
-
-    void init()
-    {
-        m_program = std::make_unique<QTemporaryDir>();
-        m_settingsDir = std::make_unique<QTemporaryDir>();
-        MessageBox::resetForTest();
-        FileDialog::resetForTest();
-    }
+    void init() { m_harness = std::make_unique<tirta::test::ReaderHarness>(); }
 
     void firstStartShowsTheFirstChapterWithItsParallelVerse()
     {
-        QVERIFY(!writeBible(m_program->path()).isEmpty());
+        QVERIFY(!writeBible(programFolder()).isEmpty());
         auto form = openReader();
         QVERIFY(form);
         QCOMPARE(MessageBox::shownCount(), 0);
@@ -103,8 +77,8 @@ private Q_SLOTS:
         QCOMPARE(named<QComboBox>(form.get(), "Combo2")->itemText(3), u"Pencarian di Seluruh Alkitab"_s);
         QVERIFY(form->findChild<QAction*>(u"VersiKitab_1"_s)->isChecked());
         // The found location is kept, with the file's own spelling.
-        QCOMPARE(store().read(tirta::setting::location(m_program->path())),
-            m_program->path() + u"/Purnaka2000.dat"_s);
+        QCOMPARE(
+            store().read(tirta::setting::location(programFolder())), programFolder() + u"/Purnaka2000.dat"_s);
         QVERIFY(!named<QTextEdit>(form.get(), "rtf2")->isVisible()); // hidden until asked for
     }
 
@@ -117,7 +91,7 @@ private Q_SLOTS:
         QVERIFY(form);
         QCOMPARE(FileDialog::shownCount(), 1);
         QCOMPARE(FileDialog::lastCaption(), u"Pilih lokasi database Tirtamaya"_s);
-        QCOMPARE(store().read(tirta::setting::location(m_program->path())),
+        QCOMPARE(store().read(tirta::setting::location(programFolder())),
             elsewhere.path() + u"/PURNAKA2000.DAT"_s);
         form->close();
         form.reset();
@@ -150,7 +124,7 @@ private Q_SLOTS:
 
     void aDamagedDataFileIsReported()
     {
-        QFile junk(m_program->path() + u"/Purnaka2000.dat"_s);
+        QFile junk(programFolder() + u"/Purnaka2000.dat"_s);
         QVERIFY(junk.open(QIODevice::WriteOnly));
         junk.write("bukan data");
         junk.close();
@@ -162,7 +136,7 @@ private Q_SLOTS:
 
     void storedPositionAndTranslationsAreRestored()
     {
-        QVERIFY(!writeBible(m_program->path()).isEmpty());
+        QVERIFY(!writeBible(programFolder()).isEmpty());
         {
             tirta::SettingsStore s = store();
             s.write(tirta::setting::perj, u"0"_s);
@@ -186,7 +160,7 @@ private Q_SLOTS:
 
     void verseChoiceRefinesHistoryAndKeysStepThroughIt()
     {
-        QVERIFY(!writeBible(m_program->path()).isEmpty());
+        QVERIFY(!writeBible(programFolder()).isEmpty());
         auto form = openReader();
         QVERIFY(form);
         QCOMPARE(form->history().entries(), QStringList {});
@@ -219,7 +193,7 @@ private Q_SLOTS:
 
     void clickingMarksAVerseOnlyOnce()
     {
-        QVERIFY(!writeBible(m_program->path()).isEmpty());
+        QVERIFY(!writeBible(programFolder()).isEmpty());
         auto form = openReader();
         QVERIFY(form);
         auto* pane = named<QTextEdit>(form.get(), "rtf1");
@@ -242,7 +216,7 @@ private Q_SLOTS:
 
     void parallelTranslationFollowsTheMarkedVerse()
     {
-        QVERIFY(!writeBible(m_program->path()).isEmpty());
+        QVERIFY(!writeBible(programFolder()).isEmpty());
         auto form = openReader();
         QVERIFY(form);
         auto* verseBox = named<QComboBox>(form.get(), "Combo1");
@@ -261,7 +235,7 @@ private Q_SLOTS:
 
     void aTranslationWithoutTheOldTestamentAsksFirst()
     {
-        QVERIFY(!writeBible(m_program->path()).isEmpty());
+        QVERIFY(!writeBible(programFolder()).isEmpty());
         auto form = openReader();
         QVERIFY(form);
         named<QListWidget>(form.get(), "List2")->setCurrentRow(1);
@@ -308,7 +282,7 @@ private Q_SLOTS:
         QFETCH(QString, reference);
         QFETCH(QString, label);
         QFETCH(QString, selected);
-        QVERIFY(!writeBible(m_program->path()).isEmpty());
+        QVERIFY(!writeBible(programFolder()).isEmpty());
         auto form = openReader();
         QVERIFY(form);
         form->JumpLocation(reference);
@@ -320,7 +294,7 @@ private Q_SLOTS:
 
     void badJumpsSayWhyAndMoveNothing()
     {
-        QVERIFY(!writeBible(m_program->path()).isEmpty());
+        QVERIFY(!writeBible(programFolder()).isEmpty());
         auto form = openReader();
         QVERIFY(form);
         for (QString reference : { u"Kejadian"_s, u"Kejadian#x:1"_s, u"Tobit#1:1"_s, u"Kejadian#9:1"_s }) {
@@ -334,7 +308,7 @@ private Q_SLOTS:
 
     void fontButtonsKeepTheirLimits()
     {
-        QVERIFY(!writeBible(m_program->path()).isEmpty());
+        QVERIFY(!writeBible(programFolder()).isEmpty());
         auto form = openReader();
         QVERIFY(form);
         auto* pane = named<QTextEdit>(form.get(), "rtf1");
@@ -356,7 +330,7 @@ private Q_SLOTS:
 
     void editMenuFollowsTheSelection()
     {
-        QVERIFY(!writeBible(m_program->path()).isEmpty());
+        QVERIFY(!writeBible(programFolder()).isEmpty());
         auto form = openReader();
         QVERIFY(form);
         auto* pane = named<QTextEdit>(form.get(), "rtf1");
@@ -380,7 +354,7 @@ private Q_SLOTS:
 
     void closingForgetsOrKeepsTheSettings()
     {
-        QVERIFY(!writeBible(m_program->path()).isEmpty());
+        QVERIFY(!writeBible(programFolder()).isEmpty());
         {
             auto form = openReader();
             QVERIFY(form);
@@ -411,7 +385,7 @@ private Q_SLOTS:
 
     void dataLocationDialogConfirmsAFolderWithoutTheFile()
     {
-        tirta::SettingsStore s(m_settingsDir->path(), u"lokasi"_s);
+        tirta::SettingsStore s(m_harness->settingsFolder(), u"lokasi"_s);
         QTemporaryDir empty;
         Form15 dialog(s, u"/DATA/LAMA/"_s);
         QCOMPARE(named<QLineEdit>(&dialog, "txtLocation")->text(), u"/DATA/LAMA/"_s);

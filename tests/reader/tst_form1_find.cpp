@@ -1,3 +1,5 @@
+#include "readerharness.h"
+
 #include "foundation/checksum.h"
 #include "reader/form1.h"
 #include "support/samplebible.h"
@@ -46,8 +48,7 @@ class Form1FindTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_program;
-    std::unique_ptr<QTemporaryDir> m_settingsDir;
+    std::unique_ptr<tirta::test::ReaderHarness> m_harness;
     std::unique_ptr<Form1> m_form;
 
     Form1& form() { return *m_form; }
@@ -85,23 +86,11 @@ class Form1FindTest : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // A message nobody answered fails its test instead of waiting for a click.
-        qputenv("TIRTA_NO_MODAL", "1");
-    }
-
     void init()
     {
-        m_program = std::make_unique<QTemporaryDir>();
-        m_settingsDir = std::make_unique<QTemporaryDir>();
-        MessageBox::resetForTest();
-        tirta::ui::FileDialog::resetForTest();
-        QVERIFY(!bibleWithLeviticus().write(m_program->path() + u"/Purnaka2000.dat"_s).isEmpty());
-        m_form = std::make_unique<Form1>(
-            tirta::reader::Environment { m_program->path(), m_settingsDir->path() });
-        QVERIFY(m_form->Form_Load());
-        m_form->show();
+        m_harness = std::make_unique<tirta::test::ReaderHarness>();
+        m_form = m_harness->open(bibleWithLeviticus());
+        QVERIFY(m_form);
     }
 
     void cleanup()
@@ -193,11 +182,11 @@ private Q_SLOTS:
         QCOMPARE(button("Command1")->text(), u"Check"_s);
         MessageBox::setNextAnswer(QMessageBox::Ok);
         QTest::keyClick(searchBox(), Qt::Key_Return);
-        QCOMPARE(
-            MessageBox::lastText(), u"Data yang sedang digunakan : "_s + m_program->path().toUpper() + u'/');
+        QCOMPARE(MessageBox::lastText(),
+            u"Data yang sedang digunakan : "_s + m_harness->programFolder().toUpper() + u'/');
         searchBox()->setText(u"\\\\resetlocation"_s);
         button("Command1")->click();
-        tirta::SettingsStore store(m_settingsDir->path(), tirta::applicationNameForFolder(m_program->path()));
+        const tirta::SettingsStore store = m_harness->store();
         QCOMPARE(store.read(u"Opsi"_s, u"Location"_s, QString()), u"XYZ"_s);
         searchBox()->setText(u"kasih"_s);
         QCOMPARE(button("Command1")->text(), u"Cari"_s);

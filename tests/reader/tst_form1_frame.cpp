@@ -1,3 +1,5 @@
+#include "readerharness.h"
+
 #include "reader/form1.h"
 #include "reader/searchbar.h"
 #include "reader/toolbarband.h"
@@ -30,22 +32,11 @@ class Form1FrameTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_program;
-    std::unique_ptr<QTemporaryDir> m_settingsDir;
+    std::unique_ptr<tirta::test::ReaderHarness> m_harness;
 
-    std::unique_ptr<Form1> openReader(tirta::test::FixtureBuilder builder = tirta::test::sampleBible())
+    std::unique_ptr<Form1> openReader(const tirta::test::FixtureBuilder& builder = tirta::test::sampleBible())
     {
-        if (builder.write(m_program->path() + u"/Purnaka2000.dat"_s).isEmpty())
-            return nullptr;
-        auto form = std::make_unique<Form1>(
-            tirta::reader::Environment { m_program->path(), m_settingsDir->path() });
-        if (!form->Form_Load())
-            return nullptr;
-        form->show();
-        form->activateWindow();
-        if (!QTest::qWaitForWindowActive(form.get()))
-            return nullptr;
-        return form;
+        return m_harness->open(builder);
     }
 
     static QAction* action(Form1& form, const QString& name) { return form.findChild<QAction*>(name); }
@@ -61,19 +52,7 @@ class Form1FrameTest : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // A message nobody answered fails its test instead of waiting for a click.
-        qputenv("TIRTA_NO_MODAL", "1");
-    }
-
-    void init()
-    {
-        m_program = std::make_unique<QTemporaryDir>();
-        m_settingsDir = std::make_unique<QTemporaryDir>();
-        tirta::ui::MessageBox::resetForTest();
-        tirta::ui::FileDialog::resetForTest();
-    }
+    void init() { m_harness = std::make_unique<tirta::test::ReaderHarness>(); }
 
     void everyMenuItemIsThereWithItsCaption_data()
     {
