@@ -1,0 +1,71 @@
+#pragma once
+
+#include "foundation/rtf.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+class QTextDocument;
+
+namespace tirta::results {
+
+/// How a text file is stored: plain text or rich text, chosen by the file name.
+enum class TextFormat
+{
+    Plain,
+    Rich,
+};
+
+/// Rich text for a name ending in ".rtf" (any case), plain text for every other name.
+TextFormat formatForFileName(const QString& fileName);
+
+/// The text of a document with every paragraph and line break as "\n" and nothing else changed
+/// (`QTextDocument::toPlainText` turns non-breaking spaces into spaces).
+QString plainTextOf(const QTextDocument& document);
+
+/// The text of a document in runs of one look (bold, colour), paragraphs ended by "\n".
+std::vector<rtf::Run> runsOf(const QTextDocument& document);
+
+/// Replaces the text of a document by runs: bold and colour as the runs say, "\n" starts a paragraph.
+void setRuns(QTextDocument& document, const std::vector<rtf::Run>& runs);
+
+/// The bytes of a file holding a document: plain text in UTF-8 with CR LF line ends, or rich text
+/// with bold and colours in `options`' font.
+QByteArray encodeDocument(const QTextDocument& document, TextFormat format, const rtf::WriteOptions& options);
+
+/// Text bytes as text: UTF-8 (with or without its byte order mark), UTF-16 with a byte order mark,
+/// or, when the bytes are not UTF-8, Windows-1252. Line ends are kept as stored.
+QString decodeText(const QByteArray& bytes);
+
+/// Why a text file could not be opened.
+enum class LoadError
+{
+    None,
+    Unreadable, ///< the file cannot be read
+    TooLarge, ///< larger than `kMaxTextFileSize`
+    NotText, ///< a plain-text name, but the bytes are not text (NUL bytes)
+    NotRtf, ///< a rich-text name, but the bytes are not rich text
+    DamagedRtf, ///< rich text that ends before its groups are closed
+};
+
+/// The largest file "Buka File Teks" opens, in bytes.
+inline constexpr qint64 kMaxTextFileSize = 64 * 1024 * 1024;
+
+/// A text file read for a text view: its runs (one plain run for a plain-text file) or the error.
+struct LoadedText
+{
+    TextFormat format = TextFormat::Plain;
+    std::vector<rtf::Run> runs; ///< line breaks as "\n"
+    LoadError error = LoadError::None;
+    QString detail; ///< the system's reason when the file could not be read
+
+    bool ok() const { return error == LoadError::None; }
+};
+
+/// Reads a text file as its name says (see `formatForFileName`). Nothing is returned from a file
+/// that is not whole: a damaged rich-text file gives an error, not the part before the damage.
+LoadedText readTextFile(const QString& path);
+
+} // namespace tirta::results

@@ -1,0 +1,157 @@
+#include "results/printing.h"
+#include "support/testenv.h"
+#include "uikit/twips.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using namespace tirta::results;
+
+namespace {
+
+QString numberedLines(int count)
+{
+    QString text;
+    for (int i = 1; i <= count; ++i)
+        text += u"Baris %1 dari teks yang dicetak\n"_s.arg(i);
+    return text;
+}
+
+/// The pages of a PDF file written by the printer.
+int pdfPages(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QString content = QString::fromLatin1(file.readAll());
+    return int(content.count(QRegularExpression(u"/Type\\s*/Page(?!s)"_s)));
+}
+
+/// The first row and column, counted from the top left, holding a dark pixel; -1 when none.
+QPoint firstInk(const QImage& image)
+{
+    int top = -1;
+    int left = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) {
+                if (top < 0)
+                    top = y;
+                if (left < 0 || x < left)
+                    left = x;
+            }
+    return { left, top };
+}
+
+/// The last row holding a dark pixel; -1 when none.
+int lastInkRow(const QImage& image)
+{
+    for (int y = image.height() - 1; y >= 0; --y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                return y;
+    return -1;
+}
+
+} // namespace
+
+class PrintingTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private Q_SLOTS:
+    void pagesStartAtTheirTopLeftCorner()
+    {
+        QTextDocument source;
+        source.setPlainText(numberedLines(60));
+        QImage page(400, 300, QImage::Format_RGB32);
+        page.setDotsPerMeterX(3780); // 96 dpi
+        page.setDotsPerMeterY(3780);
+        QFont font(u"DejaVu Sans"_s);
+        font.setPointSize(10);
+        const PagedText pages(source, font, &page, QSizeF(page.size()));
+        const int lineHeight = QFontMetrics(font, &page).lineSpacing();
+        // Every line is whole on one page, so a page holds at most its height in lines.
+        QVERIFY(pages.pageCount() >= 60 / (page.height() / lineHeight));
+        QVERIFY(pages.pageCount() <= 60 / (page.height() / lineHeight - 1) + 1);
+
+        for (int number = 0; number < pages.pageCount(); ++number) {
+            page.fill(Qt::white);
+            QPainter painter(&page);
+            pages.paintPage(painter, number);
+            painter.end();
+            const QPoint ink = firstInk(page);
+            // No margin of its own: the text begins at the corner of the area it is given.
+            QVERIFY2(ink.x() >= 0 && ink.x() <= 3, qPrintable(u"left %1"_s.arg(ink.x())));
+            QVERIFY2(ink.y() >= 0 && ink.y() < lineHeight, qPrintable(u"top %1"_s.arg(ink.y())));
+            QVERIFY(lastInkRow(page) < page.height() - 1);
+        }
+    }
+
+    void printsToPdfWithMarginsOf1000Twips()
+    {
+        QTextDocument source;
+        source.setPlainText(numberedLines(150));
+        const QString path = m_dir.filePath(u"cetak.pdf"_s);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        QFont font(u"DejaVu Sans"_s);
+        font.setPointSize(10);
+
+        const int pages = printText(source, font, printer);
+        QVERIFY(pages > 1);
+        QCOMPARE(pdfPages(path), pages);
+
+        const double margin = tirta::ui::twipsToPoints(kPrintMarginTwips);
+        QCOMPARE(margin, 50.0);
+        QCOMPARE(printer.pageLayout().margins(QPageLayout::Point), QMarginsF(margin, margin, margin, margin));
+        QVERIFY(!printer.fullPage());
+        // The text area is the A4 page less 50 points on each side.
+        const QRectF area = printer.pageRect(QPrinter::Point);
+        QCOMPARE(qRound(area.width()), 595 - 100);
+        QCOMPARE(qRound(area.height()), 842 - 100);
+        QCOMPARE(qRound(area.left()), 50);
+        QCOMPARE(qRound(area.top()), 50);
+
+        // 150 lines of 10 points with a 742 point high area need at least three pages.
+        QVERIFY(pages >= 3);
+    }
+
+    void emptyTextPrintsOneEmptyPage()
+    {
+        QTextDocument source;
+        const QString path = m_dir.filePath(u"kosong.pdf"_s);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        QCOMPARE(printText(source, QFont(), printer), 1);
+        QCOMPARE(pdfPages(path), 1);
+    }
+
+    void aPrinterThatCannotOpenIsReported()
+    {
+        QTextDocument source;
+        source.setPlainText(u"teks"_s);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_dir.filePath(u"tidak/ada/folder/cetak.pdf"_s));
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        QCOMPARE(printText(source, QFont(), printer), -1);
+    }
+};
+
+TIRTA_TEST_MAIN(PrintingTest)
+#include "tst_printing.moc"

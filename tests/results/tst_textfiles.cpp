@@ -1,0 +1,195 @@
+#include "foundation/rtf.h"
+#include "results/textfiles.h"
+#include "support/testenv.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using namespace tirta::results;
+using tirta::rtf::Colour;
+using tirta::rtf::Run;
+
+namespace {
+
+const Colour kBlue { 0, 0, 255 };
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+/// A document with a bold blue word in its second paragraph.
+void fillMarked(QTextDocument& document)
+{
+    document.setPlainText(u"Yohanes 3\n3:16 Karena begitu besar kasih Allah\n"_s);
+    QTextCursor cursor(&document);
+    cursor.setPosition(35);
+    cursor.setPosition(40, QTextCursor::KeepAnchor);
+    QTextCharFormat mark;
+    mark.setFontWeight(QFont::Bold);
+    mark.setForeground(QColor(0, 0, 255));
+    cursor.mergeCharFormat(mark);
+}
+
+} // namespace
+
+class TextFilesTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private Q_SLOTS:
+    void formatByExtension_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("rich");
+        QTest::newRow("rtf") << u"/tmp/hasil.rtf"_s << true;
+        QTest::newRow("upper") << u"/tmp/HASIL.RTF"_s << true;
+        QTest::newRow("mixed") << u"/tmp/hasil.Rtf"_s << true;
+        QTest::newRow("txt") << u"/tmp/hasil.txt"_s << false;
+        QTest::newRow("none") << u"/tmp/hasil"_s << false;
+        QTest::newRow("rtf then txt") << u"/tmp/hasil.rtf.txt"_s << false;
+    }
+
+    void formatByExtension()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, rich);
+        QCOMPARE(formatForFileName(name) == TextFormat::Rich, rich);
+    }
+
+    void plainTextKeepsEveryCharacter()
+    {
+        QTextDocument document;
+        const QString text = u"a\u00a0b\tc\n\nd\u2014e\n"_s;
+        document.setPlainText(text);
+        QCOMPARE(plainTextOf(document), text);
+        QVERIFY(document.toPlainText() != text); // the reason for plainTextOf
+    }
+
+    void plainFileHasCrLfAndUtf8()
+    {
+        QTextDocument document;
+        document.setPlainText(u"Kejadian 1\n1:1 Pada mulanya \u2014 Allah\n"_s);
+        QCOMPARE(encodeDocument(document, TextFormat::Plain, {}),
+            QByteArray("Kejadian 1\r\n1:1 Pada mulanya \xe2\x80\x94 Allah\r\n"));
+    }
+
+    void runsOfAMarkedDocument()
+    {
+        QTextDocument document;
+        fillMarked(document);
+        const std::vector<Run> runs = runsOf(document);
+        QCOMPARE(int(runs.size()), 3);
+        QCOMPARE(runs[0], (Run { u"Yohanes 3\n3:16 Karena begitu besar "_s, false, std::nullopt }));
+        QCOMPARE(runs[1], (Run { u"kasih"_s, true, kBlue }));
+        QCOMPARE(runs[2], (Run { u" Allah\n"_s, false, std::nullopt }));
+    }
+
+    void richFileKeepsBoldAndColours()
+    {
+        QTextDocument document;
+        fillMarked(document);
+        const QByteArray bytes = encodeDocument(document, TextFormat::Rich, { u"Arial"_s, 11 });
+        QVERIFY(bytes.startsWith("{\\rtf1"));
+        QVERIFY(bytes.contains("Arial"));
+        const tirta::rtf::ReadResult read = tirta::rtf::read(bytes);
+        QVERIFY(read.ok());
+        QCOMPARE(read.runs, runsOf(document));
+
+        QTextDocument again;
+        setRuns(again, read.runs);
+        QCOMPARE(plainTextOf(again), plainTextOf(document));
+        QCOMPARE(runsOf(again), runsOf(document));
+    }
+
+    void decodeVariousEncodings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("utf8") << QByteArray("Caf\xc3\xa9 \xe2\x80\x94") << u"Caf\u00e9 \u2014"_s;
+        QTest::newRow("utf8 bom") << QByteArray("\xef\xbb\xbf"
+                                                "abc")
+                                  << u"abc"_s;
+        QTest::newRow("utf16 bom") << QByteArray("\xff\xfe"
+                                                 "a\0b\0",
+            6) << u"ab"_s;
+        QTest::newRow("windows-1252")
+            << QByteArray("Caf\xe9 \x93kutip\x94 \x80") << u"Caf\u00e9 \u201ckutip\u201d \u20ac"_s;
+        QTest::newRow("crlf kept") << QByteArray("a\r\nb") << u"a\r\nb"_s;
+    }
+
+    void decodeVariousEncodings()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(decodeText(bytes), text);
+    }
+
+    void readPlainFile()
+    {
+        const QString path = m_dir.filePath(u"catatan.txt"_s);
+        QVERIFY(writeBytes(path, "baris satu\r\nbaris dua\r\n"));
+        const LoadedText loaded = readTextFile(path);
+        QVERIFY(loaded.ok());
+        QCOMPARE(loaded.format, TextFormat::Plain);
+        QCOMPARE(int(loaded.runs.size()), 1);
+        QCOMPARE(loaded.runs[0].text, u"baris satu\nbaris dua\n"_s);
+    }
+
+    void readRichFileWithUnknownWords()
+    {
+        const QString path = m_dir.filePath(u"catatan.rtf"_s);
+        QVERIFY(writeBytes(path,
+            "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}"
+            "{\\*\\generator Pengolah;}\\viewkind4\\uc1\\pard\\f0\\fs20 Kasih "
+            "{\\cf1\\b Allah}\\par\r\nbaris \\'e9\\par}"));
+        const LoadedText loaded = readTextFile(path);
+        QVERIFY(loaded.ok());
+        QCOMPARE(loaded.format, TextFormat::Rich);
+        QCOMPARE(tirta::rtf::plainText(loaded.runs), u"Kasih Allah\nbaris \u00e9\n"_s);
+        QCOMPARE(loaded.runs[1], (Run { u"Allah"_s, true, Colour { 255, 0, 0 } }));
+    }
+
+    void damagedFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("error");
+        QTest::newRow("binary as text")
+            << u"gambar.txt"_s << QByteArray("GIF89a\0\0\x01\x02", 10) << int(LoadError::NotText);
+        QTest::newRow("text as rtf") << u"bukan.rtf"_s << QByteArray("hanya teks biasa")
+                                     << int(LoadError::NotRtf);
+        QTest::newRow("cut rtf") << u"terpotong.rtf"_s << QByteArray("{\\rtf1\\ansi Kasih {\\b Allah")
+                                 << int(LoadError::DamagedRtf);
+    }
+
+    void damagedFilesAreRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, error);
+        const QString path = m_dir.filePath(name);
+        QVERIFY(writeBytes(path, bytes));
+        const LoadedText loaded = readTextFile(path);
+        QCOMPARE(int(loaded.error), error);
+        QVERIFY(loaded.runs.empty());
+    }
+
+    void missingFileIsUnreadable()
+    {
+        const LoadedText loaded = readTextFile(m_dir.filePath(u"tidak-ada.txt"_s));
+        QCOMPARE(loaded.error, LoadError::Unreadable);
+        QVERIFY(!loaded.detail.isEmpty());
+    }
+};
+
+TIRTA_TEST_MAIN(TextFilesTest)
+#include "tst_textfiles.moc"
