@@ -63,21 +63,31 @@ char32_t fold(char32_t c)
     return QChar::toCaseFolded(c);
 }
 
-// Folds UTF-8 text into `out`; ASCII bytes take the quick path.
+// Folds UTF-8 text into `out`; ASCII bytes take the quick path, written straight into the buffer.
 void foldUtf8(std::string_view s, std::string& out)
 {
-    out.clear();
-    out.reserve(s.size());
+    out.resize(s.size());
+    char* d = out.data();
+    size_t n = 0;
     size_t i = 0;
     while (i < s.size()) {
         const auto b = static_cast<unsigned char>(s[i]);
         if (b < 0x80) {
-            out.push_back(static_cast<char>((b >= 'A' && b <= 'Z') ? b + 32 : b));
+            d[n++] = static_cast<char>((b >= 'A' && b <= 'Z') ? b + 32 : b);
             ++i;
-        } else {
-            appendUtf8(out, fold(decodeUtf8(s, i)));
+            continue;
         }
+        std::string encoded;
+        appendUtf8(encoded, fold(decodeUtf8(s, i)));
+        // A folded letter may take more bytes than the original one.
+        if (n + encoded.size() > out.size()) {
+            out.resize(n + encoded.size() + (s.size() - i));
+            d = out.data();
+        }
+        std::memcpy(d + n, encoded.data(), encoded.size());
+        n += encoded.size();
     }
+    out.resize(n);
 }
 
 // ---- LIKE patterns -----------------------------------------------------------------------
@@ -246,8 +256,14 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
         }
     }
     const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[1]));
+    const std::string_view raw(text, static_cast<size_t>(sqlite3_value_bytes(argv[1])));
+    // A search with several words tests the same chapter once per word: fold it only once.
+    thread_local std::string lastRaw;
     thread_local std::string folded;
-    foldUtf8(std::string_view(text, static_cast<size_t>(sqlite3_value_bytes(argv[1]))), folded);
+    if (raw != lastRaw) {
+        lastRaw.assign(raw);
+        foldUtf8(raw, folded);
+    }
     sqlite3_result_int(context, matchFolded(*pattern, folded) ? 1 : 0);
 }
 
