@@ -1,0 +1,858 @@
+#include "foundation/datasession.h"
+#include "foundation/rtf.h"
+#include "foundation/safefile.h"
+#include "info/fakereader.h"
+#include "results/colourdialog.h"
+#include "results/form2.h"
+#include "search/resultfile.h"
+#include "search/searchengine.h"
+#include "support/fixture.h"
+#include "support/testenv.h"
+#include "uikit/filedialog.h"
+#include "uikit/messagebox.h"
+#include "uikit/widgets.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using tirta::results::ColourDialog;
+using tirta::search::ResultEntry;
+using tirta::test::FakeReader;
+using tirta::ui::FileDialog;
+using tirta::ui::MessageBox;
+using tirta::ui::named;
+
+namespace {
+
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+/// The look of the character at `position`.
+struct Look
+{
+    bool bold = false;
+    QColor colour; ///< invalid: the view's own colour
+};
+
+Look lookAt(const QTextEdit* view, int position)
+{
+    Look look;
+    const QTextBlock block = view->document()->findBlock(position);
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (position < fragment.position() || position >= fragment.position() + fragment.length())
+            continue;
+        const QTextCharFormat format = fragment.charFormat();
+        look.bold = format.fontWeight() >= QFont::Bold;
+        look.colour = format.foreground().style() == Qt::NoBrush ? QColor() : format.foreground().color();
+    }
+    return look;
+}
+
+/// Where `word` occurs in the view's text, case ignored.
+QList<int> occurrences(const QTextEdit* view, const QString& word)
+{
+    QList<int> found;
+    const QString text = view->toPlainText();
+    for (qsizetype at = text.indexOf(word, 0, Qt::CaseInsensitive); at >= 0;
+         at = text.indexOf(word, at + word.size(), Qt::CaseInsensitive))
+        found << int(at);
+    return found;
+}
+
+bool anyMarked(const QTextEdit* view)
+{
+    const int count = view->document()->characterCount() - 1;
+    for (int i = 0; i < count; ++i) {
+        const Look look = lookAt(view, i);
+        if (look.bold || look.colour.isValid())
+            return true;
+    }
+    return false;
+}
+
+int pdfPages(const QString& path)
+{
+    return int(QString::fromLatin1(readAll(path)).count(QRegularExpression(u"/Type\\s*/Page(?!s)"_s)));
+}
+
+} // namespace
+
+class Form2Test : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dataDir;
+    QTemporaryDir m_settingsDir;
+    std::unique_ptr<tirta::DataSession> m_session;
+    std::unique_ptr<FakeReader> m_reader;
+    std::unique_ptr<QTemporaryDir> m_files;
+
+    QString file(const QString& name) const { return m_files->filePath(name); }
+
+    static QTextEdit* rt1(Form2& form) { return named<QTextEdit>(&form, "rt1"); }
+    static QTextEdit* rt2(Form2& form) { return named<QTextEdit>(&form, "rt2"); }
+    static QListWidget* list1(Form2& form) { return named<QListWidget>(&form, "List1"); }
+    static QLabel* summary(Form2& form) { return named<QLabel>(&form, "lblKeterangan"); }
+    static void click(Form2& form, const char* button)
+    {
+        QTest::mouseClick(named<QPushButton>(&form, button), Qt::LeftButton);
+    }
+
+    tirta::search::Request request(const QString& text) const
+    {
+        tirta::search::Request r;
+        r.text = text;
+        r.scope = tirta::search::Scope::Bible;
+        r.column = u"Kitab1"_s;
+        r.translationName = u"Versi A"_s;
+        r.caption = u"Tirtamaya \u2014 Versi A"_s;
+        r.bookListText = u"Kejadian"_s;
+        r.book = u"Kejadian"_s;
+        r.chapterIndex = 0;
+        r.testament = u"Lama"_s;
+        r.tempFolder = m_files->path() + u'/';
+        return r;
+    }
+
+    /// A recorded search with a result file of its own.
+    ResultEntry listedSearch(const QString& text)
+    {
+        const tirta::search::Outcome outcome = tirta::search::searchAll(request(text), *m_session);
+        if (outcome.status != tirta::search::Status::Complete)
+            qWarning("search for %s: %s", qPrintable(text), qPrintable(outcome.message));
+        return outcome.entry;
+    }
+
+    /// Shows the form and waits until the window system has it.
+    static bool shown(Form2& form, const QString& mode)
+    {
+        form.ShowPage(mode);
+        return QTest::qWaitForWindowExposed(&form);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QString error;
+        const QString path
+            = tirta::test::FixtureBuilder()
+                  .version(1, u"Versi A"_s)
+                  .book(u"Kejadian"_s, { u"Kejadian"_s }, 2)
+                  .book(u"Yohanes"_s, { u"Yohanes"_s }, 3)
+                  .chapter(u"Kejadian"_s, 1,
+                      { { u"Pada mulanya Allah menciptakan langit dan bumi."_s,
+                          u"Roh Allah melayang-layang di atas permukaan air \u2014 kasih-Nya."_s } })
+                  .chapter(u"Kejadian"_s, 2, { { u"Demikianlah diselesaikan langit dan bumi."_s } })
+                  .chapter(u"Yohanes"_s, 3,
+                      { { u"Ada seorang Farisi bernama Nikodemus."_s,
+                          u"Karena begitu besar Kasih Allah akan dunia ini, kasih & setia."_s } })
+                  .write(m_dataDir.filePath(u"Purnaka2000.dat"_s), &error);
+        QVERIFY2(!path.isEmpty(), qPrintable(error));
+        tirta::DataFailure failure;
+        m_session = tirta::DataSession::open(path, &failure);
+        QVERIFY2(m_session, qPrintable(tirta::describe(failure)));
+        m_reader = std::make_unique<FakeReader>(*m_session, m_settingsDir.path());
+    }
+
+    void init()
+    {
+        MessageBox::resetForTest();
+        FileDialog::resetForTest();
+        ColourDialog::resetForTest();
+        m_files = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_files->isValid());
+    }
+
+    void cleanup()
+    {
+        QCOMPARE(MessageBox::pendingAnswers(), 0);
+        QVERIFY(m_reader->untouched());
+    }
+
+    // ---- pages --------------------------------------------------------------------------------
+
+    void tabsAndLayoutPerMode()
+    {
+        Form2 form(*m_reader);
+        QCOMPARE(form.objectName(), u"Form2"_s);
+        QCOMPARE(form.parentWidget(), m_reader->mainWindow());
+        QVERIFY(form.isWindow());
+        auto* tabs = named<QTabBar>(&form, "SSTab1");
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->tabText(0), u"Hasil Pencarian"_s);
+        QCOMPARE(tabs->tabText(1), u"ClipBook"_s);
+        QCOMPARE(tabs->tabText(2), u"Daftar Hasil"_s);
+        QCOMPARE(form.mode(), u"cari"_s);
+
+        auto* tools = named<QFrame>(&form, "Frame1");
+        auto* listPanel = named<QFrame>(&form, "Frame2");
+        auto* pages = named<QStackedWidget>(&form, "pages");
+        auto* picture = named<QLabel>(&form, "Picture2");
+        QVERIFY(shown(form, u"clipbook"_s));
+        QCOMPARE(form.mode(), u"clipbook"_s);
+        QCOMPARE(tabs->currentIndex(), 1);
+        QCOMPARE(form.windowTitle(), u"Jendela ClipBook"_s);
+        QVERIFY(tools->isVisible());
+        QVERIFY(!listPanel->isVisible());
+        QCOMPARE(pages->currentWidget(), rt2(form));
+        QVERIFY(picture->isVisible());
+        const QImage clipBookIcon = picture->pixmap().toImage();
+        QVERIFY(!clipBookIcon.isNull());
+
+        form.ShowPage(u"daftar"_s);
+        QCOMPARE(tabs->currentIndex(), 2);
+        QCOMPARE(form.windowTitle(), u"jendela Daftar Hasil"_s);
+        QVERIFY(!tools->isVisible());
+        QVERIFY(listPanel->isVisible());
+        QCOMPARE(pages->currentWidget(), listPanel);
+        QVERIFY(!picture->isVisible());
+        QCOMPARE(named<QLabel>(&form, "lblHeader")->text(), u"Daftar Hasil Pencarian"_s);
+        QCOMPARE(named<QLabel>(&form, "Label1")->text(), u"Keterangan"_s);
+        QCOMPARE(named<QPushButton>(&form, "cmdShow")->text(), u"Lihat"_s);
+        QCOMPARE(named<QPushButton>(&form, "cmdClear")->text(), u"Hapus Daftar"_s);
+
+        form.ShowPage(u"cari"_s);
+        QCOMPARE(tabs->currentIndex(), 0);
+        QCOMPARE(form.windowTitle(), u"Jendela Hasil Pencarian"_s);
+        QVERIFY(tools->isVisible());
+        QCOMPARE(pages->currentWidget(), rt1(form));
+        QVERIFY(picture->isVisible());
+        QVERIFY(picture->pixmap().toImage() != clipBookIcon);
+        QCOMPARE(named<QPushButton>(&form, "Command1")->text(), u"Buka File Teks"_s);
+        QCOMPARE(named<QPushButton>(&form, "Command2")->text(), u"Simpan Teks ke File"_s);
+        QCOMPARE(named<QPushButton>(&form, "Command3")->text(), u"Cetak Teks"_s);
+        QCOMPARE(named<QPushButton>(&form, "Command4")->text(), u"Hilangkan highlight warna"_s);
+        QCOMPARE(named<QPushButton>(&form, "Command8")->text(), u"Highlight"_s);
+
+        // A tag the window does not know shows the results page.
+        form.ShowPage(u"lain"_s);
+        QCOMPARE(form.mode(), u"cari"_s);
+    }
+
+    void clickingATabChangesTheMode()
+    {
+        Form2 form(*m_reader);
+        QVERIFY(shown(form, u"cari"_s));
+        auto* tabs = named<QTabBar>(&form, "SSTab1");
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+        QCOMPARE(form.mode(), u"daftar"_s);
+        QCOMPARE(form.windowTitle(), u"jendela Daftar Hasil"_s);
+        QVERIFY(!named<QFrame>(&form, "Frame1")->isVisible());
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCOMPARE(form.mode(), u"clipbook"_s);
+        QCOMPARE(named<QStackedWidget>(&form, "pages")->currentWidget(), rt2(form));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+        QCOMPARE(form.mode(), u"cari"_s);
+    }
+
+    void bothTextsSurviveChangingPages()
+    {
+        Form2 form(*m_reader);
+        QVERIFY(shown(form, u"cari"_s));
+        rt1(form)->setPlainText(u"hasil pencarian"_s);
+        QTextCursor selection = rt1(form)->textCursor();
+        selection.setPosition(6);
+        selection.setPosition(12, QTextCursor::KeepAnchor);
+        rt1(form)->setTextCursor(selection);
+        form.AppendToClipBook(u"Kejadian 1:1 Pada mulanya\r\n\r\n"_s);
+
+        form.ShowPage(u"clipbook"_s);
+        form.ShowPage(u"cari"_s);
+        QCOMPARE(form.resultsText(), u"hasil pencarian"_s);
+        QCOMPARE(rt1(form)->textCursor().selectedText(), u"pencar"_s);
+        QCOMPARE(form.clipBookText(), u"Kejadian 1:1 Pada mulanya\n\n"_s);
+    }
+
+    void clipBookAppendsKeepMarks()
+    {
+        Form2 form(*m_reader);
+        form.AppendToClipBook(u"Yohanes 3:16 kasih Allah\n\n"_s);
+        QVERIFY(shown(form, u"clipbook"_s));
+        QCOMPARE(form.mode(), u"clipbook"_s);
+        named<QLineEdit>(&form, "Text1")->setText(u"kasih"_s);
+        named<QCheckBox>(&form, "Check1")->setChecked(true);
+        click(form, "Command8");
+        QCOMPARE(lookAt(rt2(form), 13).colour, kBlue);
+
+        form.AppendToClipBook(u"Kejadian 1:1 Pada mulanya\n\n"_s);
+        QCOMPARE(form.clipBookText(), u"Yohanes 3:16 kasih Allah\n\nKejadian 1:1 Pada mulanya\n\n"_s);
+        // The earlier mark stays; the appended text does not take it over.
+        QCOMPARE(lookAt(rt2(form), 13).colour, kBlue);
+        QVERIFY(!lookAt(rt2(form), 26).bold);
+        QVERIFY(!lookAt(rt2(form), 26).colour.isValid());
+        // Appending does not bring the ClipBook to the front.
+        form.ShowPage(u"cari"_s);
+        form.AppendToClipBook(u"lagi"_s);
+        QCOMPARE(form.mode(), u"cari"_s);
+    }
+
+    void closingOnlyHides()
+    {
+        Form2 form(*m_reader);
+        QVERIFY(shown(form, u"clipbook"_s));
+        form.AppendToClipBook(u"simpan aku"_s);
+        QVERIFY(!form.close());
+        QVERIFY(!form.isVisible());
+        QCOMPARE(form.clipBookText(), u"simpan aku"_s);
+        QVERIFY(shown(form, u"clipbook"_s));
+        QCOMPARE(form.clipBookText(), u"simpan aku"_s);
+    }
+
+    void viewsTakeTheReadingPaneFont()
+    {
+        auto* pane = new QTextEdit(&m_reader->window);
+        pane->setObjectName(u"rtf1"_s);
+        pane->setFont(QFont(u"Liberation Serif"_s, 14));
+        Form2 form(*m_reader);
+        QVERIFY(shown(form, u"cari"_s));
+        QCOMPARE(rt1(form)->font().family(), u"Liberation Serif"_s);
+        QCOMPARE(rt2(form)->font().family(), u"Liberation Serif"_s);
+        QCOMPARE(list1(form)->font().family(), u"Liberation Serif"_s);
+        QCOMPARE(summary(form)->font().family(), u"Liberation Serif"_s);
+        delete pane;
+    }
+
+    // ---- result files -------------------------------------------------------------------------
+
+    void searchResultIsShownAsWritten()
+    {
+        const tirta::search::Outcome outcome = tirta::search::searchAll(request(u"kasih"_s), *m_session);
+        QCOMPARE(outcome.status, tirta::search::Status::Complete);
+        Form2 form(*m_reader);
+        form.ShowPage(u"daftar"_s);
+        QVERIFY(form.ShowResultFile(outcome.path));
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.mode(), u"cari"_s);
+        QCOMPARE(named<QTabBar>(&form, "SSTab1")->currentIndex(), 0);
+        const QString written = QString::fromUtf8(readAll(outcome.path));
+        QVERIFY(written.contains(u"\r\n"_s));
+        QCOMPARE(form.resultsText(), tirta::fromCrLf(written));
+
+        // Saved again as text, the file comes out byte for byte.
+        const QString saved = file(u"hasil.txt"_s);
+        FileDialog::setNextFileName(saved);
+        click(form, "Command2");
+        QCOMPARE(FileDialog::lastCaption(), u"Simpan file"_s);
+        QCOMPARE(readAll(saved), readAll(outcome.path));
+        QCOMPARE(MessageBox::shownCount(), 0);
+    }
+
+    void missingResultFileKeepsThePage()
+    {
+        Form2 form(*m_reader);
+        rt1(form)->setPlainText(u"hasil lama"_s);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QVERIFY(!form.ShowResultFile(file(u"~ty123.tmp"_s)));
+        QVERIFY(MessageBox::lastText().contains(u"~ty123.tmp"_s));
+        QCOMPARE(form.resultsText(), u"hasil lama"_s);
+    }
+
+    void savedAsRichTextByAnUpperCaseExtension()
+    {
+        Form2 form(*m_reader);
+        QVERIFY(shown(form, u"cari"_s));
+        rt1(form)->setPlainText(u"Yohanes 3\n3:16 Karena begitu besar kasih Allah \u2014 Kasih.\n"_s);
+        named<QLineEdit>(&form, "Text1")->setText(u"kasih"_s);
+        named<QCheckBox>(&form, "Check1")->setChecked(true);
+        click(form, "Command8");
+
+        const QString saved = file(u"HASIL.RTF"_s);
+        FileDialog::setNextFileName(saved);
+        click(form, "Command2");
+        const QByteArray bytes = readAll(saved);
+        QVERIFY(bytes.startsWith("{\\rtf1"));
+        const tirta::rtf::ReadResult read = tirta::rtf::read(bytes);
+        QVERIFY(read.ok());
+        QCOMPARE(read.plainText(), form.resultsText());
+        bool blueKasih = false;
+        bool blackKasih = false;
+        for (const tirta::rtf::Run& run : read.runs) {
+            if (run.text == u"kasih"_s && run.bold && run.colour == tirta::rtf::Colour { 0, 0, 255 })
+                blueKasih = true;
+            if (run.text == u"Kasih"_s && run.bold && run.colour == tirta::rtf::Colour { 0, 0, 0 })
+                blackKasih = true;
+        }
+        QVERIFY(blueKasih);
+        QVERIFY(blackKasih);
+
+        // And opened again into the ClipBook, it keeps its colours.
+        form.ShowPage(u"clipbook"_s);
+        FileDialog::setNextFileName(saved);
+        click(form, "Command1");
+        QCOMPARE(FileDialog::lastCaption(), u"Buka File"_s);
+        QCOMPARE(form.clipBookText(), form.resultsText());
+        const int at = int(form.clipBookText().indexOf(u"kasih"_s));
+        QCOMPARE(lookAt(rt2(form), at).colour, kBlue);
+        QVERIFY(lookAt(rt2(form), at).bold);
+    }
+
+    void savedWithoutExtensionAsPlainText()
+    {
+        Form2 form(*m_reader);
+        rt1(form)->setPlainText(u"teks"_s);
+        // The save dialog's seam answers only the name; the type shown first is plain text.
+        FileDialog::setNextFileName(file(u"catatan"_s));
+        click(form, "Command2");
+        QCOMPARE(readAll(file(u"catatan"_s)), QByteArray("teks"));
+    }
+
+    void cancelledDialogsChangeNothing()
+    {
+        Form2 form(*m_reader);
+        rt1(form)->setPlainText(u"tetap"_s);
+        FileDialog::setNextFileName(QString());
+        click(form, "Command1");
+        FileDialog::setNextFileName(QString());
+        click(form, "Command2");
+        QCOMPARE(FileDialog::shownCount(), 2);
+        QCOMPARE(form.resultsText(), u"tetap"_s);
+        QCOMPARE(QDir(m_files->path()).entryList(QDir::Files), QStringList());
+        QCOMPARE(MessageBox::shownCount(), 0);
+    }
+
+    void failedSaveIsReported()
+    {
+        Form2 form(*m_reader);
+        rt1(form)->setPlainText(u"teks"_s);
+        FileDialog::setNextFileName(file(u"tidak-ada/hasil.txt"_s));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command2");
+        QVERIFY(MessageBox::lastText().startsWith(u"Teks tidak dapat disimpan ke file "_s));
+        QVERIFY(!QFile::exists(file(u"tidak-ada/hasil.txt"_s)));
+    }
+
+    void openPlainTextIntoTheResultsPage()
+    {
+        Form2 form(*m_reader);
+        const QString name = file(u"catatan.txt"_s);
+        QVERIFY(writeBytes(name, "baris satu\r\nbaris \xe2\x80\x94 dua\r\n"));
+        FileDialog::setNextFileName(name);
+        click(form, "Command1");
+        QCOMPARE(form.resultsText(), u"baris satu\nbaris \u2014 dua\n"_s);
+        QCOMPARE(form.clipBookText(), QString());
+    }
+
+    void damagedFileLosesNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("cut rtf") << u"rusak.rtf"_s << QByteArray("{\\rtf1\\ansi Kasih {\\b Allah")
+                                 << u"rusak atau tidak lengkap"_s;
+        QTest::newRow("not rtf") << u"bukan.rtf"_s << QByteArray("teks biasa") << u"bukan file Rich Text"_s;
+        QTest::newRow("binary") << u"gambar.txt"_s << QByteArray("\x89PNG\0\0\0", 7) << u"bukan file teks"_s;
+    }
+
+    void damagedFileLosesNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        Form2 form(*m_reader);
+        form.ApplyMode(u"clipbook"_s);
+        form.AppendToClipBook(u"ClipBook yang berharga\n"_s);
+        const QString path = file(name);
+        QVERIFY(writeBytes(path, bytes));
+        FileDialog::setNextFileName(path);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command1");
+        QVERIFY2(MessageBox::lastText().contains(reason), qPrintable(MessageBox::lastText()));
+        QVERIFY(MessageBox::lastText().contains(path));
+        QCOMPARE(form.clipBookText(), u"ClipBook yang berharga\n"_s);
+        QCOMPARE(readAll(path), bytes);
+    }
+
+    // ---- printing -----------------------------------------------------------------------------
+
+    void printAsksFirst()
+    {
+        Form2 form(*m_reader);
+        const QString pdf = file(u"cetak.pdf"_s);
+        form.setPrinterOutputFile(pdf);
+        rt1(form)->setPlainText(u"hasil"_s);
+        MessageBox::setNextAnswer(QMessageBox::Cancel);
+        click(form, "Command3");
+        QCOMPARE(MessageBox::lastText(), u"Cetak teks di Window hasil pencarian ?"_s);
+        QCOMPARE(MessageBox::lastTitle(), u"Tirtamaya"_s);
+        QVERIFY(!QFile::exists(pdf));
+
+        form.ApplyMode(u"clipbook"_s);
+        MessageBox::setNextAnswer(QMessageBox::Cancel);
+        click(form, "Command3");
+        QCOMPARE(MessageBox::lastText(), u"Cetak teks di ClipBook ?"_s);
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void printsThePageInFront()
+    {
+        Form2 form(*m_reader);
+        const QString pdf = file(u"cetak.pdf"_s);
+        form.setPrinterOutputFile(pdf);
+        QString text;
+        for (int i = 1; i <= 200; ++i)
+            text += u"Kejadian 1\n1:%1 Pada mulanya Allah\n"_s.arg(i);
+        rt1(form)->setPlainText(text);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command3");
+        QCOMPARE(MessageBox::shownCount(), 1);
+        const int resultPages = pdfPages(pdf);
+        QVERIFY(resultPages > 2);
+
+        // The short ClipBook fits on one page.
+        form.ApplyMode(u"clipbook"_s);
+        form.AppendToClipBook(u"Yohanes 3:16\n\n"_s);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command3");
+        QCOMPARE(pdfPages(pdf), 1);
+
+        // The margins are 1000 twips (50 points) on every side.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file(u"sendiri.pdf"_s));
+        form.ApplyMode(u"cari"_s);
+        QCOMPARE(form.printView(printer), resultPages);
+        QCOMPARE(printer.pageLayout().margins(QPageLayout::Point), QMarginsF(50, 50, 50, 50));
+    }
+
+    void failedPrintIsReported()
+    {
+        Form2 form(*m_reader);
+        form.setPrinterOutputFile(file(u"tidak-ada/cetak.pdf"_s));
+        rt1(form)->setPlainText(u"hasil"_s);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        click(form, "Command3");
+        QVERIFY(MessageBox::lastText().startsWith(u"Teks tidak dapat dicetak."_s));
+    }
+
+    // ---- highlight ----------------------------------------------------------------------------
+
+    void highlightColoursTheWordEverywhere()
+    {
+        Form2 form(*m_reader);
+        QVERIFY(shown(form, u"cari"_s));
+        QCOMPARE(form.highlightColour(), kBlue);
+        rt1(form)->setPlainText(u"kasih satu\nkasih dua\ndan kasih tiga, Kasih."_s);
+        named<QLineEdit>(&form, "Text1")->setText(u"kasih"_s);
+        named<QCheckBox>(&form, "Check1")->setChecked(true);
+        click(form, "Command8");
+        const QList<int> found = occurrences(rt1(form), u"kasih"_s);
+        QCOMPARE(found.size(), 4);
+        for (int at : found.mid(0, 3))
+            for (int i = at; i < at + 5; ++i) {
+                QVERIFY(lookAt(rt1(form), i).bold);
+                QCOMPARE(lookAt(rt1(form), i).colour, kBlue);
+            }
+        // The other spelling is emphasised in black.
+        QCOMPARE(lookAt(rt1(form), found[3]).colour, QColor(Qt::black));
+        QVERIFY(lookAt(rt1(form), found[3]).bold);
+        QVERIFY(!lookAt(rt1(form), 5).bold);
+        QCOMPARE(named<QPushButton>(&form, "Command8")->text(), u"Highlight"_s);
+        // The selection stays on the last occurrence.
+        QCOMPARE(rt1(form)->textCursor().selectionStart(), found[3]);
+    }
+
+    void swatchChoosesTheColour()
+    {
+        Form2 form(*m_reader);
+        auto* swatch = named<QToolButton>(&form, "PicClr");
+        QVERIFY(swatch->styleSheet().contains(kBlue.name()));
+        ColourDialog::setNextColour(QColor());
+        QTest::mouseClick(swatch, Qt::LeftButton);
+        QCOMPARE(form.highlightColour(), kBlue);
+        ColourDialog::setNextColour(kRed);
+        QTest::mouseClick(swatch, Qt::LeftButton);
+        QCOMPARE(ColourDialog::shownCount(), 2);
+        QCOMPARE(form.highlightColour(), kRed);
+        QVERIFY(swatch->styleSheet().contains(kRed.name()));
+
+        rt1(form)->setPlainText(u"kasih"_s);
+        named<QLineEdit>(&form, "Text1")->setText(u"kasih"_s);
+        named<QCheckBox>(&form, "Check1")->setChecked(true);
+        click(form, "Command8");
+        QCOMPARE(lookAt(rt1(form), 0).colour, kRed);
+    }
+
+    void highlightWithoutMatchCaseIsBlack()
+    {
+        Form2 form(*m_reader);
+        rt1(form)->setPlainText(u"Kasih dan kasih"_s);
+        named<QLineEdit>(&form, "Text1")->setText(u"kasih"_s);
+        click(form, "Command8");
+        QVERIFY(lookAt(rt1(form), 0).bold);
+        QCOMPARE(lookAt(rt1(form), 0).colour, QColor(Qt::black));
+        QCOMPARE(lookAt(rt1(form), 10).colour, QColor(Qt::black));
+    }
+
+    void highlightOfAnEmptyOrMissingWord()
+    {
+        Form2 form(*m_reader);
+        rt1(form)->setPlainText(u"Pada mulanya"_s);
+        click(form, "Command8");
+        QCOMPARE(MessageBox::shownCount(), 0);
+        named<QLineEdit>(&form, "Text1")->setText(u"kasih"_s);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command8");
+        QCOMPARE(MessageBox::lastText(), u"Kata tidak ditemukan."_s);
+        QCOMPARE(named<QPushButton>(&form, "Command8")->text(), u"Highlight"_s);
+    }
+
+    void stopButtonEndsARunningHighlight()
+    {
+        Form2 form(*m_reader);
+        QVERIFY(shown(form, u"cari"_s));
+        QString text;
+        for (int i = 0; i < 20000; ++i)
+            text += u"\n\nKejadian 1\n1:1 Pada mulanya Allah menciptakan langit dan bumi."_s;
+        rt1(form)->setPlainText(text);
+        named<QLineEdit>(&form, "Text1")->setText(u"Allah"_s);
+        auto* button = named<QPushButton>(&form, "Command8");
+        QString captionWhileRunning;
+        // The second press comes while the marking lets the event loop in.
+        QTimer::singleShot(0, button, [&] {
+            captionWhileRunning = button->text();
+            QTest::mouseClick(button, Qt::LeftButton);
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(captionWhileRunning, u"Stop"_s);
+        QCOMPARE(button->text(), u"Highlight"_s);
+        const QList<int> found = occurrences(rt1(form), u"Allah"_s);
+        QVERIFY(lookAt(rt1(form), found.first()).bold);
+        QVERIFY(!lookAt(rt1(form), found.last()).bold);
+    }
+
+    void escapeEndsARunningHighlight()
+    {
+        Form2 form(*m_reader);
+        QVERIFY(shown(form, u"clipbook"_s));
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QString text;
+        for (int i = 0; i < 20000; ++i)
+            text += u"Yohanes 3:16 Karena begitu besar kasih Allah.\n"_s;
+        form.AppendToClipBook(text);
+        named<QLineEdit>(&form, "Text1")->setText(u"kasih"_s);
+        QTimer::singleShot(0, &form, [&form] { QTest::keyClick(&form, Qt::Key_Escape); });
+        click(form, "Command8");
+        QCOMPARE(named<QPushButton>(&form, "Command8")->text(), u"Highlight"_s);
+        const QList<int> found = occurrences(rt2(form), u"kasih"_s);
+        QVERIFY(lookAt(rt2(form), found.first()).bold);
+        QVERIFY(!lookAt(rt2(form), found.last()).bold);
+    }
+
+    void removeHighlightKeepsTextAndCaret()
+    {
+        Form2 form(*m_reader);
+        QVERIFY(shown(form, u"cari"_s));
+        rt1(form)->setPlainText(u"kasih satu\nkasih dua"_s);
+        named<QLineEdit>(&form, "Text1")->setText(u"kasih"_s);
+        named<QCheckBox>(&form, "Check1")->setChecked(true);
+        click(form, "Command8");
+        QVERIFY(anyMarked(rt1(form)));
+        QTextCursor caret = rt1(form)->textCursor();
+        caret.setPosition(7);
+        rt1(form)->setTextCursor(caret);
+
+        // Nothing happens on the list page.
+        form.ShowPage(u"daftar"_s);
+        QMetaObject::invokeMethod(named<QPushButton>(&form, "Command4"), &QPushButton::click);
+        QVERIFY(anyMarked(rt1(form)));
+
+        form.ShowPage(u"cari"_s);
+        click(form, "Command4");
+        QVERIFY(!anyMarked(rt1(form)));
+        QCOMPARE(form.resultsText(), u"kasih satu\nkasih dua"_s);
+        QCOMPARE(rt1(form)->textCursor().position(), 7);
+        QTRY_VERIFY(rt1(form)->hasFocus());
+    }
+
+    // ---- the result list ----------------------------------------------------------------------
+
+    void listShowsSummaryAndOpensItsFile()
+    {
+        Form2 form(*m_reader);
+        const ResultEntry first = listedSearch(u"Allah"_s);
+        const ResultEntry second = listedSearch(u"langit"_s);
+        form.AddToResultList(first, true);
+        form.AddToResultList(second, true);
+        form.AddToResultList(listedSearch(u"bumi"_s), false); // "Pencarian Optimal" off
+        form.AddToResultList(first, true); // the same file again
+        QVERIFY(shown(form, u"daftar"_s));
+        QCOMPARE(list1(form)->count(), 2);
+        QCOMPARE(list1(form)->item(0)->text(), first.label);
+        QCOMPARE(form.resultList().size(), 2);
+        QCOMPARE(summary(form)->text(), QString());
+
+        QTest::mouseClick(list1(form)->viewport(), Qt::LeftButton, {},
+            list1(form)->visualItemRect(list1(form)->item(1)).center());
+        QCOMPARE(list1(form)->currentRow(), 1);
+        QCOMPARE(summary(form)->text(), tirta::fromCrLf(second.summary));
+
+        click(form, "cmdShow");
+        QCOMPARE(form.mode(), u"cari"_s);
+        QCOMPARE(form.resultsText(), tirta::fromCrLf(QString::fromUtf8(readAll(second.path))));
+
+        form.ShowPage(u"daftar"_s);
+        const QPoint firstItem = list1(form)->visualItemRect(list1(form)->item(0)).center();
+        QTest::mouseClick(list1(form)->viewport(), Qt::LeftButton, {}, firstItem);
+        QTest::mouseDClick(list1(form)->viewport(), Qt::LeftButton, {}, firstItem);
+        QCOMPARE(form.mode(), u"cari"_s);
+        QCOMPARE(form.resultsText(), tirta::fromCrLf(QString::fromUtf8(readAll(first.path))));
+    }
+
+    void showingAVanishedFileIsReported()
+    {
+        Form2 form(*m_reader);
+        const ResultEntry entry = listedSearch(u"Allah"_s);
+        form.AddToResultList(entry, true);
+        QVERIFY(shown(form, u"daftar"_s));
+        list1(form)->setCurrentRow(0);
+        QVERIFY(QFile::remove(entry.path));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "cmdShow");
+        QVERIFY(MessageBox::lastText().contains(entry.path));
+        QCOMPARE(form.mode(), u"daftar"_s);
+        // "Lihat" without a selection does nothing.
+        list1(form)->setCurrentRow(-1);
+        click(form, "cmdShow");
+        QCOMPARE(MessageBox::shownCount(), 1);
+    }
+
+    void rightClickMenuDeletesTheSelectedEntry()
+    {
+        Form2 form(*m_reader);
+        QVERIFY(shown(form, u"daftar"_s));
+        auto* menu = named<QMenu>(&form, "menuTemp");
+        auto* viewport = list1(form)->viewport();
+        auto rightClick = [viewport](const QPoint& at) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport->mapToGlobal(at));
+            QApplication::sendEvent(viewport, &event);
+        };
+        // An empty list has no menu.
+        rightClick(QPoint(5, 5));
+        QVERIFY(!menu->isVisible());
+
+        const ResultEntry first = listedSearch(u"kasih&setia"_s);
+        const ResultEntry second = listedSearch(u"Allah"_s);
+        form.AddToResultList(first, true);
+        form.AddToResultList(second, true);
+        list1(form)->setCurrentRow(0);
+        // The menu names the selected entry, wherever the pointer is.
+        rightClick(list1(form)->visualItemRect(list1(form)->item(1)).center());
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(menu->title(), u"Temp Files"_s);
+        auto* deleteOne = named<QAction>(&form, "menuTempHapus");
+        QCOMPARE(deleteOne->text(), u"Hapus \"kasih&&setia (Versi A -- Pencarian di seluruh Alkitab )\""_s);
+        QCOMPARE(named<QAction>(&form, "menuTempHapusSemua")->text(), u"Hapus Daftar"_s);
+        menu->close();
+
+        deleteOne->trigger();
+        QCOMPARE(list1(form)->count(), 1);
+        QCOMPARE(list1(form)->item(0)->text(), second.label);
+        QCOMPARE(form.resultList().at(0), second);
+        QVERIFY(!QFile::exists(first.path));
+        QVERIFY(QFile::exists(second.path));
+        QCOMPARE(summary(form)->text(), tirta::fromCrLf(second.summary));
+        QCOMPARE(MessageBox::shownCount(), 0);
+    }
+
+    void clearingTheListAsksFirst()
+    {
+        Form2 form(*m_reader);
+        const ResultEntry first = listedSearch(u"Allah"_s);
+        const ResultEntry second = listedSearch(u"langit"_s);
+        QVERIFY(first.path != second.path);
+        const QString unlistedFile = tirta::search::searchAll(request(u"bumi"_s), *m_session).path;
+        QVERIFY(QFile::exists(unlistedFile));
+        form.AddToResultList(first, true);
+        form.AddToResultList(second, true);
+        QVERIFY(shown(form, u"daftar"_s));
+        list1(form)->setCurrentRow(1);
+
+        MessageBox::setNextAnswer(QMessageBox::Cancel);
+        click(form, "cmdClear");
+        QCOMPARE(MessageBox::lastText(), u"Hapus daftar pencarian ?"_s);
+        QCOMPARE(list1(form)->count(), 2);
+        QVERIFY(QFile::exists(first.path));
+        QVERIFY(!summary(form)->text().isEmpty());
+
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "cmdClear");
+        QCOMPARE(list1(form)->count(), 0);
+        QVERIFY(form.resultList().isEmpty());
+        QCOMPARE(summary(form)->text(), QString());
+        QVERIFY(!QFile::exists(first.path));
+        QVERIFY(!QFile::exists(second.path));
+        // A search that was never listed keeps its file.
+        QVERIFY(QFile::exists(unlistedFile));
+    }
+
+    void menuClearsTheListToo()
+    {
+        Form2 form(*m_reader);
+        const ResultEntry entry = listedSearch(u"Allah"_s);
+        form.AddToResultList(entry, true);
+        MessageBox::setNextAnswer(QMessageBox::Cancel);
+        named<QAction>(&form, "menuTempHapusSemua")->trigger();
+        QCOMPARE(list1(form)->count(), 1);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        named<QAction>(&form, "menuTempHapusSemua")->trigger();
+        QCOMPARE(list1(form)->count(), 0);
+        QVERIFY(!QFile::exists(entry.path));
+    }
+
+    void deleteResultFilesEmptiesTheFolder()
+    {
+        Form2 form(*m_reader);
+        const ResultEntry entry = listedSearch(u"Allah"_s);
+        listedSearch(u"langit"_s);
+        form.AddToResultList(entry, true);
+        const QString bookmarks = file(u"~tyBookmarks.tmp"_s);
+        QVERIFY(writeBytes(bookmarks, "Kejadian#1:1"));
+        QCOMPARE(form.DeleteResultFiles(m_files->path()), 2);
+        QVERIFY(!QFile::exists(entry.path));
+        QVERIFY(QFile::exists(bookmarks));
+        QCOMPARE(list1(form)->count(), 0);
+        QVERIFY(form.resultList().isEmpty());
+    }
+};
+
+TIRTA_TEST_MAIN(Form2Test)
+#include "tst_form2.moc"
