@@ -333,8 +333,7 @@ void Form1::createActions()
     // Windows that are not part of this program yet stay visible but unavailable.
     for (QAction* pending : { m.MenuDeutero1, m.MenuDeutero2, m.MenuDeutero3, m.MenuPerikop, m.MenuKeterangan,
              m.MenuPengantar, m.MenuPerumpamaan, m.MenuNubuat, m.MenuPeta, m.MenuKamus, m.MenuTematik,
-             m.MenuHasil, m.MenuDaftar, m.MenuClipBook, m.MenuTips, m.MenuHelp, m.MenuAbout, m.menuEtika,
-             m.menuHakCipta, m.MenuBookmark, m.MenuSettingFont, m.menuSettingNormal })
+             m.MenuTips, m.MenuHelp, m.menuEtika, m.menuHakCipta, m.MenuBookmark })
         pending->setEnabled(false);
     m.MenuRefs[0]->setEnabled(false);
 
@@ -402,6 +401,10 @@ void Form1::connectSignals()
         m_ui.cmdResetPos->move(m_ui.picSearchBar->width() - m_ui.cmdResetPos->width(), 0);
     });
     connect(m_ui.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(m_ui.Command4, &QPushButton::clicked, this, &Form1::CariSemua);
+    connect(m.MenuHasil, &QAction::triggered, this, [this] { showResultsPage(u"cari"_s); });
+    connect(m.MenuDaftar, &QAction::triggered, this, [this] { showResultsPage(u"daftar"_s); });
+    connect(m.MenuClipBook, &QAction::triggered, this, [this] { showResultsPage(u"clipbook"_s); });
     connect(m_ui.Command2, &QPushButton::clicked, this, [this] { findStep(false); });
     connect(m_ui.Command3, &QPushButton::clicked, this, [this] { findStep(true); });
     connect(m_ui.Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);

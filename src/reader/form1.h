@@ -32,6 +32,12 @@ class QToolButton;
 class Splash;
 class Form16;
 class Form7;
+class Form2;
+class Form3;
+
+namespace tirta::search {
+struct Request;
+}
 
 namespace tirta::reader {
 class DraggableBar;
@@ -64,6 +70,11 @@ public:
     void showQuotation(const QString& reference) override;
     void quitAtOnce() override;
 
+    /// Searches the active translation with the search bar's text and scope and shows the result.
+    void CariSemua();
+    /// The results, ClipBook and result-list window, created when first needed.
+    Form2& results();
+
     /// Makes translation n (1-based catalogue position) the main one and shows it.
     void ChangeVersion(int n);
     /// Makes translation n the parallel one and shows the marked verse in it.
@@ -81,8 +92,6 @@ public:
     int mainTranslation() const { return m_mainNumber; }
     int parallelTranslation() const { return m_parallelNumber; }
     const tirta::reader::History& history() const { return m_history; }
-    /// The ClipBook's text.
-    QString clipBookText() const { return m_clipBook; }
     /// The position as a reference string: book "#" chapter ":" verse.
     QString currentReference() const;
 
@@ -134,7 +143,6 @@ private:
     void chooseFont();
     void openSearchTextBox();
     void copySelection();
-    void appendToClipBook(const QString& entry);
 
 public:
     /// Lays the main window and a side window next to each other: the reader on the left three
@@ -156,6 +164,10 @@ private:
     void Text1_Change();
     void Text1_Enter(Qt::KeyboardModifiers modifiers);
     void prepareSearchBar();
+
+    // form1_search.cpp
+    tirta::search::Request searchRequestFromControls() const;
+    void showResultsPage(const QString& mode);
 
     // form1_display.cpp
     void ShowChapter();
@@ -296,8 +308,9 @@ private:
     tirta::reader::History m_history;
     bool m_steppingHistory = false;
     bool m_unloaded = false;
-    QString m_clipBook; ///< the ClipBook's text while the results window does not exist
     Form16* m_searchTextBox = nullptr;
     Form7* m_aboutBox = nullptr;
+    Form2* m_results = nullptr;
+    Form3* m_progress = nullptr;
     QString m_findCriterion; ///< the criterion of the last jump search, for the arrow buttons
 };

@@ -4,6 +4,7 @@
 #include "foundation/reference.h"
 #include "foundation/safefile.h"
 #include "reader/toolbarband.h"
+#include "results/form2.h"
 #include "uikit/widgets.h"
 
 #include <QAction>
@@ -183,12 +184,7 @@ void Form1::CopyToClipBook(
     const QTextCursor cursor = view->textCursor();
     const QString text
         = tirta::reader::copiedText(view->toPlainText(), cursor.selectionStart(), cursor.selectionEnd());
-    appendToClipBook(reference.value_or(selectedBookEntry()) + extra + text + u"\n\n"_s);
-}
-
-void Form1::appendToClipBook(const QString& entry)
-{
-    m_clipBook += entry;
+    results().AppendToClipBook(reference.value_or(selectedBookEntry()) + extra + text + u"\n\n"_s);
 }
 
 void Form1::showQuotation(const QString& reference)

@@ -69,6 +69,18 @@ void Form1::ToolButton_Click(int index)
         m_menus.menuPadanan->toggle();
         toggleParallelPane();
         break;
+    case 10:
+        showResultsPage(m_ui.toolbar->resultsTag());
+        break;
+    case 11:
+        showResultsPage(u"clipbook"_s);
+        break;
+    case 12:
+        showResultsPage(u"daftar"_s);
+        break;
+    case 13:
+        showResultsPage(u"cari"_s);
+        break;
     default:
         // The other buttons open windows that are switched on as they join the program.
         break;

@@ -2,10 +2,12 @@
 #include "form1.h"
 
 #include "foundation/checksum.h"
+#include "foundation/tempfolder.h"
 #include "foundation/version.h"
 #include "reader/form15.h"
 #include "reader/splash.h"
 #include "reader/toolbarband.h"
+#include "search/resultfile.h"
 #include "uikit/messagebox.h"
 #include "uikit/sizing.h"
 #include "uikit/widgets.h"
@@ -207,6 +209,8 @@ void Form1::Form_Unload()
         return;
     m_unloaded = true;
     tirta::applyExitSettings(*m_settings, exitState());
+    if (m_menus.MenuPencarianHapus->isChecked())
+        tirta::search::DeleteResultFiles(tirta::TempFolder());
     m_ui.ListHistory->close();
 }
 

@@ -2,6 +2,7 @@
 
 #include "foundation/checksum.h"
 #include "reader/form1.h"
+#include "results/form2.h"
 #include "support/samplebible.h"
 #include "support/testenv.h"
 #include "uikit/filedialog.h"
@@ -223,20 +224,20 @@ private Q_SLOTS:
         selectLine(1);
         form().findChild<QAction*>(u"MenuPilihAyat"_s)->trigger();
         form().findChild<QAction*>(u"MenuCopyClipBook"_s)->trigger();
-        QCOMPARE(form().clipBookText(), u"Kejadian 1:2 awal 2\n\n"_s);
+        QCOMPARE(form().results().clipBookText(), u"Kejadian 1:2 awal 2\n\n"_s);
 
         QTextCursor cursor = pane()->textCursor();
         cursor.clearSelection();
         pane()->setTextCursor(cursor);
         form().findChild<QAction*>(u"MenuCopyClipBook"_s)->trigger();
-        QCOMPARE(form().clipBookText(), u"Kejadian 1:2 awal 2\n\nKejadian \n\n"_s);
+        QCOMPARE(form().results().clipBookText(), u"Kejadian 1:2 awal 2\n\nKejadian \n\n"_s);
 
         // From the parallel pane, under the book list's entry in the active translation.
         form().findChild<QAction*>(u"VersiKitab_2"_s)->trigger();
         auto* parallel = named<QTextEdit>(m_form.get(), "rtf2");
         parallel->selectAll();
         form().findChild<QAction*>(u"menuCopyPadanan"_s)->trigger();
-        QVERIFY(form().clipBookText().endsWith(u"\n\nGenesis 1:1 awal 1\n\n"_s));
+        QVERIFY(form().results().clipBookText().endsWith(u"\n\nGenesis 1:1 awal 1\n\n"_s));
     }
 };
 

@@ -112,6 +112,24 @@ private Q_SLOTS:
         QCOMPARE(item->text(), caption);
     }
 
+    void itemsOfThisProgramAreAvailable_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : { "MenuAbout", "MenuSettingFont", "menuSettingLokasiData", "MenuHasil",
+                 "MenuDaftar", "MenuClipBook", "menuPadanan", "MenuPencarianOptimal", "MenuPencarianHapus",
+                 "menuSettingSimpan", "menuToolbarTY", "menuSettingToolbar", "menuSettingPencarian",
+                 "menuSettingKitab", "menuSettingStatus", "MenuPilihSemua", "MenuPilihAyat" })
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void itemsOfThisProgramAreAvailable()
+    {
+        QFETCH(QString, name);
+        auto form = openReader();
+        QVERIFY(form);
+        QVERIFY(action(*form, name)->isEnabled());
+        QVERIFY(action(*form, name)->isVisible());
+    }
+
     void menuBarCaptionsCarryTheirAccelerators()
     {
         auto form = openReader();
