@@ -10,7 +10,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <functional>
 #include <memory>
 #include <vector>
 

@@ -44,7 +44,10 @@ QString Form1::currentReference() const
 
 void Form1::Option_Click(bool oldTestament)
 {
-    fillBookList(oldTestament);
+    if (oldTestament)
+        IsiDaftarBuku1();
+    else
+        IsiDaftarBuku2();
     m_ui.List1->setCurrentRow(0);
 }
 
