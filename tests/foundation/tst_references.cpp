@@ -115,15 +115,14 @@ private Q_SLOTS:
     void cutsExcerptsFromTranslationOneOnly()
     {
         QTemporaryDir dir;
-        const QString path = test::FixtureBuilder({ 2, true, true })
-                                 .version(1, u"Satu"_s)
-                                 .version(2, u"Dua"_s)
-                                 .book(u"Markus"_s, { u"Markus"_s, u"Mark"_s })
-                                 .chapter(u"Markus"_s, 12,
-                                     { { u"a"_s, u"b"_s, u"Kasihilah Tuhan"_s, u"Kasihilah sesamamu"_s },
-                                         { u"x"_s, u"y"_s, u"Love the Lord"_s, u"Love your neighbour"_s } })
-                                 .write(dir.filePath(u"d.dat"_s));
-        auto session = DataSession::open(path, nullptr);
+        auto session = test::FixtureBuilder({ 2, true, true })
+                           .version(1, u"Satu"_s)
+                           .version(2, u"Dua"_s)
+                           .book(u"Markus"_s, { u"Markus"_s, u"Mark"_s })
+                           .chapter(u"Markus"_s, 12,
+                               { { u"a"_s, u"b"_s, u"Kasihilah Tuhan"_s, u"Kasihilah sesamamu"_s },
+                                   { u"x"_s, u"y"_s, u"Love the Lord"_s, u"Love your neighbour"_s } })
+                           .open(dir.filePath(u"d.dat"_s));
         QVERIFY(session);
         Recordset& excerpts = session->recordset(Role::Excerpt);
         QCOMPARE(cutExcerpt(u"Markus#12:3-4", excerpts).value_or(QString()),

@@ -24,15 +24,9 @@ inline std::unique_ptr<DataSession> openInfoPages(
         builder.row(QStringLiteral("UsysInfo"),
             { { QStringLiteral("id"), id }, { QStringLiteral("Keterangan"), text } });
     QString error;
-    const QString file = builder.write(path, &error);
-    if (file.isEmpty()) {
-        qWarning("%s", qPrintable(error));
-        return nullptr;
-    }
-    DataFailure failure;
-    auto session = DataSession::open(file, &failure);
+    auto session = builder.open(path, &error);
     if (!session)
-        qWarning("%s", qPrintable(describe(failure)));
+        qWarning("%s", qPrintable(error));
     return session;
 }
 

@@ -151,12 +151,11 @@ private Q_SLOTS:
         QFETCH(int, mainNumber);
         QFETCH(int, parallelNumber);
         QTemporaryDir dir;
-        const QString path = test::FixtureBuilder({ 3, true, true })
-                                 .version(1, u"Tersembunyi"_s, 0)
-                                 .version(2, u"Dua"_s)
-                                 .version(3, u"Tiga"_s, 1, false, true)
-                                 .write(dir.filePath(u"d.dat"_s));
-        auto session = DataSession::open(path, nullptr);
+        auto session = test::FixtureBuilder({ 3, true, true })
+                           .version(1, u"Tersembunyi"_s, 0)
+                           .version(2, u"Dua"_s)
+                           .version(3, u"Tiga"_s, 1, false, true)
+                           .open(dir.filePath(u"d.dat"_s));
         QVERIFY(session);
         Recordset& versions = session->recordset(Role::Versions);
         const TranslationChoice choice = chooseStartTranslations(versions, main, parallel);

@@ -170,23 +170,19 @@ private Q_SLOTS:
     void initTestCase()
     {
         QString error;
-        const QString path
-            = tirta::test::FixtureBuilder()
-                  .version(1, u"Versi A"_s)
-                  .book(u"Kejadian"_s, { u"Kejadian"_s }, 2)
-                  .book(u"Yohanes"_s, { u"Yohanes"_s }, 3)
-                  .chapter(u"Kejadian"_s, 1,
-                      { { u"Pada mulanya Allah menciptakan langit dan bumi."_s,
-                          u"Roh Allah melayang-layang di atas permukaan air \u2014 kasih-Nya."_s } })
-                  .chapter(u"Kejadian"_s, 2, { { u"Demikianlah diselesaikan langit dan bumi."_s } })
-                  .chapter(u"Yohanes"_s, 3,
-                      { { u"Ada seorang Farisi bernama Nikodemus."_s,
-                          u"Karena begitu besar Kasih Allah akan dunia ini, kasih & setia."_s } })
-                  .write(m_dataDir.filePath(u"Purnaka2000.dat"_s), &error);
-        QVERIFY2(!path.isEmpty(), qPrintable(error));
-        tirta::DataFailure failure;
-        m_session = tirta::DataSession::open(path, &failure);
-        QVERIFY2(m_session, qPrintable(tirta::describe(failure)));
+        m_session = tirta::test::FixtureBuilder()
+                        .version(1, u"Versi A"_s)
+                        .book(u"Kejadian"_s, { u"Kejadian"_s }, 2)
+                        .book(u"Yohanes"_s, { u"Yohanes"_s }, 3)
+                        .chapter(u"Kejadian"_s, 1,
+                            { { u"Pada mulanya Allah menciptakan langit dan bumi."_s,
+                                u"Roh Allah melayang-layang di atas permukaan air \u2014 kasih-Nya."_s } })
+                        .chapter(u"Kejadian"_s, 2, { { u"Demikianlah diselesaikan langit dan bumi."_s } })
+                        .chapter(u"Yohanes"_s, 3,
+                            { { u"Ada seorang Farisi bernama Nikodemus."_s,
+                                u"Karena begitu besar Kasih Allah akan dunia ini, kasih & setia."_s } })
+                        .open(m_dataDir.filePath(u"Purnaka2000.dat"_s), &error);
+        QVERIFY2(m_session, qPrintable(error));
         m_reader = std::make_unique<FakeReader>(*m_session, m_settingsDir.path());
     }
 

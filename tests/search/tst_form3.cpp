@@ -105,11 +105,8 @@ private Q_SLOTS:
             builder.chapter(u"Kejadian"_s, chapter, { verses });
         }
         QString error;
-        const QString path = builder.write(m_dataDir.filePath(u"Purnaka2000.dat"_s), &error);
-        QVERIFY2(!path.isEmpty(), qPrintable(error));
-        tirta::DataFailure failure;
-        m_session = tirta::DataSession::open(path, &failure);
-        QVERIFY2(m_session, qPrintable(tirta::describe(failure)));
+        m_session = builder.open(m_dataDir.filePath(u"Purnaka2000.dat"_s), &error);
+        QVERIFY2(m_session, qPrintable(error));
     }
 
     void init()

@@ -106,7 +106,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QString error;
-        const QString path
+        m_session
             = tirta::test::FixtureBuilder({ 2, true, true })
                   .version(1, u"Versi A"_s)
                   .version(2, u"Versi B"_s)
@@ -144,11 +144,8 @@ private Q_SLOTS:
                           { u"There was a man of the Pharisees."_s, u"The same came to Jesus by night."_s,
                               u"For God so loved the world."_s } })
                   .rawChapter(u"Yohanes"_s, 4, 2, { u"4:1 Ada sumur\n4:2 Air hidup"_s, QString() })
-                  .write(m_dataDir.filePath(u"Purnaka2000.dat"_s), &error);
-        QVERIFY2(!path.isEmpty(), qPrintable(error));
-        tirta::DataFailure failure;
-        m_session = tirta::DataSession::open(path, &failure);
-        QVERIFY2(m_session, qPrintable(tirta::describe(failure)));
+                  .open(m_dataDir.filePath(u"Purnaka2000.dat"_s), &error);
+        QVERIFY2(m_session, qPrintable(error));
     }
 
     void init()

@@ -113,3 +113,21 @@ QString FixtureBuilder::write(const QString& path, QString* error) const
 }
 
 } // namespace tirta::test
+
+namespace tirta::test {
+
+std::unique_ptr<DataSession> FixtureBuilder::open(const QString& path, QString* error) const
+{
+    QString ignored;
+    QString& e = error ? *error : ignored;
+    const QString file = write(path, &e);
+    if (file.isEmpty())
+        return nullptr;
+    DataFailure failure;
+    auto session = DataSession::open(file, &failure);
+    if (!session)
+        e = describe(failure);
+    return session;
+}
+
+} // namespace tirta::test

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "foundation/datafilewriter.h"
+#include "foundation/datasession.h"
 #include "foundation/schema.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <vector>
 
 namespace tirta::test {
@@ -41,6 +43,8 @@ public:
 
     /// Writes the file; an empty text (and a test failure message in `error`) when it could not.
     QString write(const QString& path, QString* error = nullptr) const;
+    /// Writes the file and opens it as the reader does; nothing (and why in `error`) when either fails.
+    std::unique_ptr<DataSession> open(const QString& path, QString* error = nullptr) const;
 
 private:
     struct Pending
