@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -53,7 +54,9 @@ class Form1FindTest : public QObject
     std::unique_ptr<Form1> m_form;
 
     Form1& form() { return *m_form; }
-    QLineEdit* searchBox() { return named<QLineEdit>(m_form.get(), "Text1"); }
+    /// A control of the main window itself (the results window has controls of the same names).
+    template <class T> T* control(const char* name) { return named<T>(m_form->centralWidget(), name); }
+    QLineEdit* searchBox() { return control<QLineEdit>("Text1"); }
     QPushButton* button(const char* name) { return named<QPushButton>(m_form.get(), name); }
     QTextEdit* pane() { return named<QTextEdit>(m_form.get(), "rtf1"); }
     QString label() { return named<QLabel>(m_form.get(), "Label1")->text(); }
@@ -202,6 +205,30 @@ private Q_SLOTS:
         QVERIFY(label().startsWith(u"Kutipan dari Kitab "_s));
         QCOMPARE(named<QListWidget>(m_form.get(), "List1")->currentRow(), -1);
         QCOMPARE(named<QListWidget>(m_form.get(), "List2")->currentRow(), -1);
+    }
+
+    void longSearchTextsHaveTheirOwnBox()
+    {
+        auto* box = control<QLineEdit>("Text1");
+        box->setText(u"kasih"_s);
+        QTest::mouseDClick(box, Qt::LeftButton);
+        auto* dialog = m_form->findChild<QWidget*>(u"Form16"_s);
+        QVERIFY(dialog);
+        QTRY_VERIFY(dialog->isVisible());
+        auto* text = named<QPlainTextEdit>(dialog, "Text1");
+        QCOMPARE(text->toPlainText(), u"kasih"_s);
+        text->setPlainText(u"kasih\nsetia"_s);
+        named<QPushButton>(dialog, "Command1")->click();
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(box->text(), u"kasih setia"_s);
+
+        // Shift+Enter opens it too; Esc leaves the search box as it was.
+        QTest::keyClick(box, Qt::Key_Return, Qt::ShiftModifier);
+        QTRY_VERIFY(dialog->isVisible());
+        text->setPlainText(u"lain"_s);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(box->text(), u"kasih setia"_s);
     }
 
     void copyTakesExactlyTheSelection()
