@@ -8,6 +8,7 @@
 #include "reader/splash.h"
 #include "reader/toolbarband.h"
 #include "search/resultfile.h"
+#include "search/searchengine.h"
 #include "uikit/messagebox.h"
 #include "uikit/sizing.h"
 #include "uikit/widgets.h"
@@ -50,7 +51,7 @@ bool Form1::Form_Load()
     m_parallelHidden = m_settings->isOn(tirta::setting::padanan);
 
     m_sizeText = tirta::reader::windowSizeText(tirta::ui::screenHeightOf(this));
-    resize(m_sizeText.section(u'@', 0, 0).toInt(), m_sizeText.section(u'@', 1, 1).toInt());
+    restoreRecordedSize();
 
     tirta::DataFailure failure;
     m_session = tirta::DataSession::open(m_dataPath, &failure);
@@ -66,8 +67,7 @@ bool Form1::Form_Load()
     CheckAvailableMenu();
 
     m_ui.Combo2->clear();
-    m_ui.Combo2->addItems({ tr("Cari di Pasal aktif"), tr("Cari di Kitab aktif"),
-        tr("Cari di Perjanjian aktif"), tr("Pencarian di Seluruh Alkitab") });
+    m_ui.Combo2->addItems(tirta::search::scopeNames());
     m_ui.Combo2->setCurrentIndex(0);
     m_ui.Combo2->setMinimumWidth(m_ui.Combo2->sizeHint().width());
     m_ui.Combo1->clear();
