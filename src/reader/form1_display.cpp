@@ -59,8 +59,9 @@ void Form1::fillVerseList()
 
 void Form1::markLine(QTextEdit* pane, qsizetype position, bool select, bool force)
 {
-    if (!force && m_marked.start >= 0 && m_marked.contains(position))
-        return; // still the same verse
+    // A click inside the marked verse changes nothing; choosing a verse always selects it.
+    if (!force && !select && m_marked.start >= 0 && m_marked.contains(position))
+        return;
     const QString text = pane->toPlainText();
     if (text.isEmpty())
         return;

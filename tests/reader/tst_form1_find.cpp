@@ -246,6 +246,13 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(), u"awal 1\n"_s);
     }
 
+    void choosingTheMarkedVerseSelectsIt()
+    {
+        // Verse 1 is marked when the chapter opens; choosing it still selects its line.
+        selectLine(0);
+        QCOMPARE(pane()->textCursor().selectedText(), u"1:1 awal 1\u2029"_s);
+    }
+
     void clipBookEntriesAreSeparatedByOneEmptyLine()
     {
         selectLine(1);
