@@ -21,8 +21,7 @@ class FirstPaintProbe final : public QObject
 public:
     explicit FirstPaintProbe(const QElapsedTimer& clock)
         : m_clock(clock)
-    {
-    }
+    { }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
