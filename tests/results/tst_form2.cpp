@@ -7,6 +7,7 @@
 #include "search/resultfile.h"
 #include "search/searchengine.h"
 #include "support/fixture.h"
+#include "support/searchrequests.h"
 #include "support/testenv.h"
 #include "uikit/filedialog.h"
 #include "uikit/messagebox.h"
@@ -136,18 +137,7 @@ class Form2Test : public QObject
 
     tirta::search::Request request(const QString& text) const
     {
-        tirta::search::Request r;
-        r.text = text;
-        r.scope = tirta::search::Scope::Bible;
-        r.column = u"Kitab1"_s;
-        r.translationName = u"Versi A"_s;
-        r.caption = u"Tirtamaya \u2014 Versi A"_s;
-        r.bookListText = u"Kejadian"_s;
-        r.book = u"Kejadian"_s;
-        r.chapterIndex = 0;
-        r.testament = u"Lama"_s;
-        r.tempFolder = m_files->path() + u'/';
-        return r;
+        return tirta::test::wholeBibleRequest(text, m_files->path());
     }
 
     /// A recorded search with a result file of its own.

@@ -2,6 +2,7 @@
 #include "search/form3.h"
 #include "search/searchengine.h"
 #include "support/fixture.h"
+#include "support/searchrequests.h"
 #include "support/testenv.h"
 #include "uikit/widgets.h"
 
@@ -67,30 +68,7 @@ class Form3Test : public QObject
 
     Request wholeBible(const QString& text) const
     {
-        Request r;
-        r.text = text;
-        r.scope = Scope::Bible;
-        r.column = u"Kitab1"_s;
-        r.translationName = u"Versi A"_s;
-        r.caption = u"Tirtamaya - Versi A"_s;
-        r.bookListText = u"Kejadian"_s;
-        r.book = u"Kejadian"_s;
-        r.chapterIndex = 0;
-        r.testament = u"Lama"_s;
-        r.tempFolder = m_results->path() + u'/';
-        return r;
-    }
-
-    /// A clock that moves 20 ms at every look, so the search ticks at every chapter; `onRead` runs
-    /// at each look, while the search is under way.
-    static Clock busyClock(std::function<void()> onRead = {})
-    {
-        auto now = std::make_shared<qint64>(0);
-        return [now, onRead] {
-            if (onRead)
-                onRead();
-            return *now += 20;
-        };
+        return tirta::test::wholeBibleRequest(text, m_results->path());
     }
 
 private Q_SLOTS:
@@ -155,7 +133,7 @@ private Q_SLOTS:
         Form3 form;
         QStringList counts;
         QStringList times;
-        const Clock clock = busyClock([&] {
+        const Clock clock = tirta::test::busyClock([&] {
             if (form.isVisible() && (counts.isEmpty() || counts.last() != text3(form))) {
                 counts << text3(form);
                 times << text2(form);
@@ -198,7 +176,8 @@ private Q_SLOTS:
         // The key waits in the queue until the search's first tick lets the dialog see it.
         QCoreApplication::postEvent(&form, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
         QCoreApplication::postEvent(&form, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier));
-        const Outcome outcome = searchAll(wholeBible(u"Kasih"_s), *m_session, &form, busyClock());
+        const Outcome outcome
+            = searchAll(wholeBible(u"Kasih"_s), *m_session, &form, tirta::test::busyClock());
         QCOMPARE(outcome.status, Status::Stopped);
         QCOMPARE(asked.count(), 1);
         QVERIFY(outcome.hits < kChapters * kVersesPerChapter);
@@ -209,7 +188,7 @@ private Q_SLOTS:
         // The next search starts with the flag cleared and runs to the end.
         Request again = wholeBible(u"Kasih"_s);
         again.optimal = false;
-        QCOMPARE(searchAll(again, *m_session, &form, busyClock()).status, Status::Complete);
+        QCOMPARE(searchAll(again, *m_session, &form, tirta::test::busyClock()).status, Status::Complete);
     }
 
     void stopButtonStopsARunningSearchOnce()
@@ -218,7 +197,7 @@ private Q_SLOTS:
         QSignalSpy asked(&form, &Form3::stopAsked);
         auto* stop = named<QPushButton>(&form, "Command2");
         int clicks = 0;
-        const Clock clock = busyClock([&] {
+        const Clock clock = tirta::test::busyClock([&] {
             // The user clicks twice as soon as the dialog is up.
             if (form.isVisible() && clicks < 2) {
                 ++clicks;

@@ -5,6 +5,7 @@
 #include "foundation/tempfolder.h"
 #include "search/searchengine.h"
 #include "support/fixture.h"
+#include "support/searchrequests.h"
 #include "support/testenv.h"
 
 #include <QDir>
@@ -49,17 +50,8 @@ public:
 };
 
 /// A clock that stands still: every search takes no time.
-Clock stillClock()
-{
-    return [] { return qint64(0); };
-}
-
-/// A clock that moves 20 ms each time it is read, so every look at it is due for a tick.
-Clock busyClock()
-{
-    auto now = std::make_shared<qint64>(0);
-    return [now] { return *now += 20; };
-}
+using tirta::test::busyClock;
+using tirta::test::stillClock;
 
 QByteArray readAll(const QString& path)
 {
@@ -82,19 +74,7 @@ private:
 
     Request wholeBible(const QString& text) const
     {
-        Request r;
-        r.text = text;
-        r.scope = Scope::Bible;
-        r.column = u"Kitab1"_s;
-        r.translationName = u"Versi A"_s;
-        r.caption = u"Tirtamaya \u2014 Versi A"_s;
-        r.bookListText = u"Kejadian"_s;
-        r.book = u"Kejadian"_s;
-        r.oldTestament = true;
-        r.chapterIndex = 0;
-        r.testament = u"Lama"_s;
-        r.tempFolder = m_results->path() + u'/';
-        return r;
+        return tirta::test::wholeBibleRequest(text, m_results->path());
     }
 
     Outcome run(const Request& request, Progress* progress = nullptr, Clock clock = stillClock())
