@@ -330,11 +330,13 @@ void Form1::createActions()
     m.menuCopyPadanan = item(m.menuOpsiPadanan, "menuCopyPadanan", tr("Copy ke ClipBook"));
     m.menuPadananSeluruh = item(m.menuOpsiPadanan, "menuPadananSeluruh", tr("Tampilkan Seluruh Pasal"));
 
-    // Windows that are not part of this program yet stay visible but unavailable.
-    for (QAction* pending : { m.MenuDeutero1, m.MenuDeutero2, m.MenuDeutero3, m.MenuPerikop, m.MenuKeterangan,
-             m.MenuPengantar, m.MenuPerumpamaan, m.MenuNubuat, m.MenuPeta, m.MenuKamus, m.MenuTematik,
-             m.MenuTips, m.MenuHelp, m.menuEtika, m.menuHakCipta, m.MenuBookmark })
-        pending->setEnabled(false);
+    // The features other libraries provide stay unavailable until their library installs itself;
+    // their tool buttons follow.
+    for (int f = 0; f <= static_cast<int>(tirta::ui::Feature::HakCipta); ++f) {
+        QAction* feature = featureAction(static_cast<tirta::ui::Feature>(f));
+        feature->setEnabled(false);
+        connect(feature, &QAction::changed, this, &Form1::updateFeatureButtons);
+    }
     m.MenuRefs[0]->setEnabled(false);
 
     // Keys the window handles before any of its controls.

@@ -6,10 +6,12 @@
 #include "reader/readerlogic.h"
 #include "reader/versecatalogue.h"
 #include "uikit/reader.h"
+#include "uikit/readerevents.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -68,6 +70,17 @@ public:
     QString dataFolderShown() const override { return m_displayedFolder; }
     void showQuotation(const QString& reference) override;
     void quitAtOnce() override;
+    tirta::ui::ReaderEvents& events() override { return m_events; }
+    QAction* featureAction(tirta::ui::Feature feature) override;
+    QString currentBook() const override { return selectedBook(); }
+    int currentChapter() const override;
+    bool hasOldTestament() const override;
+    QFont readingFont() const override;
+    QString paneMode() const override { return m_paneMode; }
+    void Set_IsInfo_to_kitab() override;
+    void RecordWindowSize() override;
+    void arrangeSideBySide(QWidget* sideWindow) override;
+    void restoreRecordedSize() override;
 
     /// Searches the active translation with the search bar's text and scope and shows the result.
     void CariSemua();
@@ -134,6 +147,7 @@ private:
 
     // form1_layout.cpp
     void CheckAvailableMenu();
+    void updateFeatureButtons();
     void toggleBand(QAction* item, QWidget* band);
     void toggleParallelPane();
     void ToolButton_Click(int index);
@@ -142,15 +156,6 @@ private:
     void chooseFont();
     void openSearchTextBox();
     void copySelection();
-
-public:
-    /// Lays the main window and a side window next to each other: the reader on the left three
-    /// fifths of the screen, the side window on the rest, both as high as the reader.
-    void arrangeSideBySide(QWidget* sideWindow);
-    /// Remembers the window's size, which `restoreRecordedSize` gives back.
-    void RecordWindowSize();
-    /// Gives the window the size last recorded and centres it on the screen.
-    void restoreRecordedSize();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -181,8 +186,11 @@ private:
     void applyReadingFont(const QFont& font);
     /// Puts plain text into a pane, dropping any marking left from before.
     static void showPlain(QTextEdit* pane, const QString& text);
+    /// Changes what the reading pane shows and tells the windows that follow it.
+    void setPaneMode(const QString& mode);
 
     tirta::reader::Environment m_environment;
+    tirta::ui::ReaderEvents m_events;
     std::unique_ptr<tirta::SettingsStore> m_settings;
     std::unique_ptr<tirta::DataSession> m_session;
     QPointer<Splash> m_splash;
@@ -312,4 +320,6 @@ private:
     Form2* m_results = nullptr;
     Form3* m_progress = nullptr;
     QString m_findCriterion; ///< the criterion of the last jump search, for the arrow buttons
+    /// Per tool button: whether the data file switches its feature on (index 0 unused).
+    std::array<bool, 14> m_featureSwitchedOn {};
 };

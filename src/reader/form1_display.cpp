@@ -45,6 +45,7 @@ void Form1::ShowChapter()
         m_ui.rtf2->clear();
     }
     fillVerseList();
+    Q_EMIT m_events.chapterChanged(book, chapter);
 }
 
 void Form1::fillVerseList()
@@ -143,6 +144,24 @@ void Form1::showPlain(QTextEdit* pane, const QString& text)
 {
     pane->setCurrentCharFormat(QTextCharFormat());
     pane->setPlainText(text);
+}
+
+QFont Form1::readingFont() const
+{
+    return m_ui.rtf1->font();
+}
+
+void Form1::setPaneMode(const QString& mode)
+{
+    if (mode == m_paneMode)
+        return;
+    m_paneMode = mode;
+    Q_EMIT m_events.paneModeChanged(mode);
+}
+
+void Form1::Set_IsInfo_to_kitab()
+{
+    setPaneMode(u"kitab"_s);
 }
 
 void Form1::applyReadingFont(const QFont& font)

@@ -20,7 +20,66 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+/// The tool buttons that open a feature's window, with the feature behind each.
+constexpr std::pair<int, tirta::ui::Feature> kFeatureButtons[] = {
+    { 2, tirta::ui::Feature::Perikop },
+    { 3, tirta::ui::Feature::Pengantar },
+    { 4, tirta::ui::Feature::Perumpamaan },
+    { 5, tirta::ui::Feature::Nubuat },
+    { 6, tirta::ui::Feature::Peta },
+    { 7, tirta::ui::Feature::Kamus },
+    { 8, tirta::ui::Feature::Deutero1 },
+    { 9, tirta::ui::Feature::Bookmark },
+};
+
+} // namespace
+
+QAction* Form1::featureAction(tirta::ui::Feature feature)
+{
+    using F = tirta::ui::Feature;
+    auto& m = m_menus;
+    switch (feature) {
+    case F::Perikop:
+        return m.MenuPerikop;
+    case F::Pengantar:
+        return m.MenuPengantar;
+    case F::Perumpamaan:
+        return m.MenuPerumpamaan;
+    case F::Nubuat:
+        return m.MenuNubuat;
+    case F::Peta:
+        return m.MenuPeta;
+    case F::Kamus:
+        return m.MenuKamus;
+    case F::Deutero1:
+        return m.MenuDeutero1;
+    case F::Deutero2:
+        return m.MenuDeutero2;
+    case F::Deutero3:
+        return m.MenuDeutero3;
+    case F::Bookmark:
+        return m.MenuBookmark;
+    case F::Keterangan:
+        return m.MenuKeterangan;
+    case F::Tematik:
+        return m.MenuTematik;
+    case F::Tips:
+        return m.MenuTips;
+    case F::Help:
+        return m.MenuHelp;
+    case F::Etika:
+        return m.menuEtika;
+    case F::HakCipta:
+        return m.menuHakCipta;
+    }
+    return nullptr;
+}
 
 void Form1::CheckAvailableMenu()
 {
@@ -43,6 +102,7 @@ void Form1::CheckAvailableMenu()
         { u"Keterangan", m.MenuKeterangan, 0 },
         { u"Tematik", m.MenuTematik, 0 },
     };
+    m_featureSwitchedOn.fill(true);
     tirta::Recordset& menus = session().recordset(tirta::Role::MenuSwitches);
     for (const Switch& s : switches) {
         if (!menus.findFirst(u"NamaMenu='"_s + QString::fromUtf16(s.key) + u"'"_s))
@@ -50,16 +110,21 @@ void Form1::CheckAvailableMenu()
         if (menus.number(u"Aktif") != 0)
             continue;
         s.item->setVisible(false);
-        if (s.toolButton > 0)
-            m_ui.toolbar->setFeatureAvailable(s.toolButton, false);
+        m_featureSwitchedOn[s.toolButton] = false;
     }
-    // Buttons whose windows are not part of the program yet wait, as their menu items do.
-    for (const int pending : { 2, 3, 4, 5, 6, 7, 8, 9 })
-        m_ui.toolbar->setFeatureAvailable(pending, false);
     if (!session().themesAvailable())
         m.MenuTematik->setVisible(false);
     if (!session().thirdDeuteroAvailable())
         m.MenuDeutero3->setVisible(false);
+    updateFeatureButtons();
+}
+
+void Form1::updateFeatureButtons()
+{
+    // A feature's button works when the data file offers the feature and its library is there.
+    for (const auto& [button, feature] : kFeatureButtons)
+        m_ui.toolbar->setFeatureAvailable(
+            button, m_featureSwitchedOn[button] && featureAction(feature)->isEnabled());
 }
 
 void Form1::ToolButton_Click(int index)
@@ -82,7 +147,11 @@ void Form1::ToolButton_Click(int index)
         showResultsPage(u"cari"_s);
         break;
     default:
-        // The other buttons open windows that are switched on as they join the program.
+        for (const auto& [button, feature] : kFeatureButtons) {
+            QAction* item = featureAction(feature);
+            if (button == index && m_featureSwitchedOn[button] && item->isEnabled())
+                item->trigger();
+        }
         break;
     }
 }
@@ -148,6 +217,9 @@ void Form1::resizeEvent(QResizeEvent* event)
 
 void Form1::RecordWindowSize()
 {
+    // A maximized window has no size of its own to return to.
+    if (isMaximized())
+        return;
     m_sizeText = QString::number(width()) + u'@' + QString::number(height());
 }
 

@@ -29,6 +29,16 @@ QString Form1::selectedBook() const
     return tirta::bookName(std::max(0, m_ui.List1->currentRow()), oldTestamentSelected());
 }
 
+int Form1::currentChapter() const
+{
+    return m_ui.List2->currentRow() + 1;
+}
+
+bool Form1::hasOldTestament() const
+{
+    return m_ui.Option1->isEnabled();
+}
+
 QString Form1::selectedBookEntry() const
 {
     const QListWidgetItem* entry = m_ui.List1->currentItem();
@@ -72,16 +82,21 @@ void Form1::fillBookList(bool oldTestament)
 
 void Form1::List1_Click()
 {
-    if (m_paneMode != u"kitab"_s)
-        return; // an introduction page follows the book list on its own
+    const QString book = selectedBook();
+    if (m_paneMode != u"kitab"_s) {
+        // A study text follows the book list on its own: it reads the book's row.
+        session().recordset(Role::Books).findFirst(u"Kitab1='"_s + book + u"'"_s);
+        Q_EMIT m_events.bookChanged(book);
+        return;
+    }
     m_ui.toolbar->closeDropDown();
     tirta::ui::BusyCursor busy;
-    const QString book = selectedBook();
     m_ui.Label1->setText(book + u' ' + QString::number(m_ui.List2->currentRow() + 1));
     fillChapterList(book);
     m_ui.List2->setCurrentRow(-1);
     m_ui.List2->setCurrentRow(0);
     markLine(m_ui.rtf1, 1);
+    Q_EMIT m_events.bookChanged(book);
 }
 
 void Form1::fillChapterList(const QString& book)

@@ -47,7 +47,7 @@ bool Form1::Form_Load()
     tirta::ui::BusyCursor busy;
     const tirta::DisplaySettings display = tirta::restoreDisplay(*m_settings);
     applyDisplaySettings(display);
-    m_paneMode = u"kitab"_s;
+    setPaneMode(u"kitab"_s);
     m_parallelHidden = m_settings->isOn(tirta::setting::padanan);
 
     m_sizeText = tirta::reader::windowSizeText(tirta::ui::screenHeightOf(this));
@@ -170,6 +170,7 @@ void Form1::Form_Activate()
     if (m_splash)
         m_splash->close();
     m_splash = nullptr;
+    Q_EMIT m_events.firstActivated();
 }
 
 void Form1::closeEvent(QCloseEvent* event)
@@ -211,6 +212,7 @@ void Form1::Form_Unload()
     tirta::applyExitSettings(*m_settings, exitState());
     if (m_menus.MenuPencarianHapus->isChecked())
         tirta::search::DeleteResultFiles(tirta::TempFolder());
+    Q_EMIT m_events.unloading();
     m_ui.ListHistory->close();
 }
 

@@ -1,4 +1,4 @@
-#include "fakereader.h"
+#include "support/fakereader.h"
 
 #include "info/form7.h"
 #include "support/testenv.h"

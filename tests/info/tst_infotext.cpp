@@ -1,4 +1,4 @@
-#include "fakereader.h"
+#include "support/fakereader.h"
 
 #include "foundation/datasession.h"
 #include "info/infotext.h"

@@ -1,4 +1,4 @@
-#include "readerharness.h"
+#include "support/readerharness.h"
 
 #include "foundation/checksum.h"
 #include "foundation/settings.h"

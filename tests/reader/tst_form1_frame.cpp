@@ -1,8 +1,7 @@
-#include "readerharness.h"
-
 #include "reader/form1.h"
 #include "reader/searchbar.h"
 #include "reader/toolbarband.h"
+#include "support/readerharness.h"
 #include "support/samplebible.h"
 #include "support/testenv.h"
 #include "uikit/filedialog.h"
@@ -15,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -162,6 +162,53 @@ private Q_SLOTS:
         QVERIFY(!named<QWidget>(form.get(), "ToolButton_6")->isEnabled());
         QVERIFY(!named<QWidget>(form.get(), "blueBtn_6")->isEnabled());
         QVERIFY(named<QWidget>(form.get(), "ToolButton_1")->isEnabled());
+    }
+
+    void featureButtonsFollowTheLibrariesAndTheSwitches()
+    {
+        auto builder = tirta::test::sampleBible();
+        builder.row(u"UsysMenu"_s, { { u"NamaMenu"_s, u"Peta"_s }, { u"Aktif"_s, false } });
+        auto form = openReader(builder);
+        QVERIFY(form);
+        auto* dictionary = form->featureAction(tirta::ui::Feature::Kamus);
+        auto* maps = form->featureAction(tirta::ui::Feature::Peta);
+        // Nothing installed: every feature waits, whatever the data file says.
+        QVERIFY(!dictionary->isEnabled());
+        QVERIFY(!named<QWidget>(form.get(), "ToolButton_7")->isEnabled());
+
+        QSignalSpy opened(dictionary, &QAction::triggered);
+        dictionary->setEnabled(true);
+        maps->setEnabled(true);
+        QVERIFY(named<QWidget>(form.get(), "ToolButton_7")->isEnabled());
+        QVERIFY(named<QWidget>(form.get(), "blueBtn_7")->isEnabled());
+        named<QToolButton>(form.get(), "ToolButton_7")->click();
+        QCOMPARE(opened.count(), 1);
+        // A feature the data file switches off keeps its button off even when installed.
+        QVERIFY(!named<QWidget>(form.get(), "ToolButton_6")->isEnabled());
+    }
+
+    void followersHearOfBooksChaptersAndTheEnd()
+    {
+        auto form = openReader();
+        QVERIFY(form);
+        tirta::ui::ReaderEvents& events = form->events();
+        QSignalSpy books(&events, &tirta::ui::ReaderEvents::bookChanged);
+        QSignalSpy chapters(&events, &tirta::ui::ReaderEvents::chapterChanged);
+        QSignalSpy ending(&events, &tirta::ui::ReaderEvents::unloading);
+        named<QListWidget>(form.get(), "List1")->setCurrentRow(1);
+        QCOMPARE(books.count(), 1);
+        QCOMPARE(books.at(0).at(0).toString(), u"Keluaran"_s);
+        QCOMPARE(form->currentBook(), u"Keluaran"_s);
+        QCOMPARE(chapters.last().at(0).toString(), u"Keluaran"_s);
+        QCOMPARE(chapters.last().at(1).toInt(), 1);
+
+        QString reference = u"Kejadian#2:1"_s;
+        form->JumpLocation(reference);
+        QCOMPARE(chapters.last().at(1).toInt(), 2);
+        QCOMPARE(form->currentChapter(), 2);
+        QCOMPARE(ending.count(), 0);
+        form->close();
+        QCOMPARE(ending.count(), 1);
     }
 
     void toolbarFollowsTheViewMenu()

@@ -1,4 +1,4 @@
-#include "readerharness.h"
+#include "support/readerharness.h"
 
 #include "foundation/tempfolder.h"
 #include "reader/form1.h"

@@ -1,7 +1,7 @@
 #include "foundation/datasession.h"
 #include "foundation/rtf.h"
 #include "foundation/safefile.h"
-#include "info/fakereader.h"
+#include "support/fakereader.h"
 #include "results/colourdialog.h"
 #include "results/form2.h"
 #include "search/resultfile.h"

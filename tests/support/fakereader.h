@@ -4,12 +4,16 @@
 #include "foundation/settings.h"
 #include "support/fixture.h"
 #include "uikit/reader.h"
+#include "uikit/readerevents.h"
 
+#include <QAction>
+#include <QFont>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
 
+#include <array>
 #include <memory>
 #include <utility>
 
@@ -51,6 +55,28 @@ public:
     QString dataFolderShown() const override { return folderShown; }
     void showQuotation(const QString& reference) override { quotations << reference; }
     void quitAtOnce() override { ++quits; }
+    tirta::ui::ReaderEvents& events() override { return m_events; }
+    QAction* featureAction(tirta::ui::Feature feature) override
+    {
+        QAction*& item = m_features[static_cast<int>(feature)];
+        if (!item)
+            item = new QAction(&window);
+        return item;
+    }
+    QString currentBook() const override { return book; }
+    int currentChapter() const override { return chapter; }
+    bool hasOldTestament() const override { return oldTestament; }
+    QFont readingFont() const override { return font; }
+    QString paneMode() const override { return mode; }
+    void Set_IsInfo_to_kitab() override { mode = QStringLiteral("kitab"); }
+    void RecordWindowSize() override { ++sizeRecords; }
+    void arrangeSideBySide(QWidget* sideWindow) override
+    {
+        if (sideWindow)
+            sideWindow->show();
+        ++arrangements;
+    }
+    void restoreRecordedSize() override { ++sizeRestores; }
 
     /// Whether anything at all was asked of the main window.
     bool untouched() const
@@ -60,6 +86,14 @@ public:
 
     QWidget window;
     QString folderShown;
+    QString book = QStringLiteral("Kejadian");
+    int chapter = 1;
+    bool oldTestament = true;
+    QFont font;
+    QString mode = QStringLiteral("kitab");
+    int sizeRecords = 0;
+    int sizeRestores = 0;
+    int arrangements = 0;
     QStringList jumps;
     QStringList clipped;
     QStringList quotations;
@@ -68,6 +102,8 @@ public:
 private:
     DataSession& m_session;
     SettingsStore m_settings;
+    tirta::ui::ReaderEvents m_events;
+    std::array<QAction*, static_cast<int>(tirta::ui::Feature::HakCipta) + 1> m_features {};
 };
 
 } // namespace tirta::test
