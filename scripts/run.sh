@@ -15,8 +15,11 @@ fi
 cmake --build build --target tirtamaya tirtamaya-data
 sh scripts/build-demo-data.sh data
 
-# The program looks for its data file in its own folder first.
+# The program looks for its data file in its own folder first, for its tips beside itself and
+# for pictures in "peta" beside itself when the data folder has none.
 ln -sf "$(pwd)/data/Purnaka2000.dat" build/src/app/Purnaka2000.dat
+ln -sf "$(pwd)/data/TY_tips.dat" build/src/app/TY_tips.dat
+ln -sfn "$(pwd)/data/Peta" build/src/app/peta
 
 if [ "${TIRTA_XVFB:-0}" = "1" ]; then
     exec xvfb-run -a build/src/app/tirtamaya "$@"

@@ -9,6 +9,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <map>
 
 namespace tirta::databuilder {
 
@@ -22,13 +23,14 @@ enum class Section
     Version,
     Deutero,
     Info,
-    Menu
+    Menu,
+    Study
 };
 
 /// Keys of a section, as written in the catalogue; the translation keys are the catalogue fields
 /// of the data file plus `Teks` and `NamaKitab`.
 const QStringList kVersionKeys { u"nr"_s, u"NamaVersi"_s, u"NamaTabel"_s, u"Aktif"_s, u"Lama"_s, u"Baru"_s,
-    u"HakCipta"_s, u"Teks"_s, u"NamaKitab"_s };
+    u"HakCipta"_s, u"Teks"_s, u"NamaKitab"_s, u"Potong"_s, u"AyatPanjang"_s };
 const QStringList kDeuteroKeys { u"nr"_s, u"Teks"_s, u"NamaKitab"_s };
 
 /// The spelling of `key` in `keys`, compared without regard to case as the data file's fields are.
@@ -105,6 +107,9 @@ private:
         case Section::Menu:
             menuKey(key, value, number);
             break;
+        case Section::Study:
+            studyKey(key, value, number);
+            break;
         }
     }
 
@@ -123,12 +128,18 @@ private:
             m_section = Section::Info;
         } else if (name.compare(u"Menu", Qt::CaseInsensitive) == 0) {
             m_section = Section::Menu;
-            m_menuLine = number;
+            m_catalogue.menuLine = number;
+        } else if (const auto study = studyKeys().find(name.toString().toLower());
+                   study != studyKeys().end()) {
+            m_section = Section::Study;
+            m_studySection = study->first;
         } else {
             m_section = Section::None;
             fail(Problem::UnknownSection, number,
                 u"bagian tidak dikenal: ["_s + name.toString()
-                    + u"] (yang ada: [Versi], [Deuterokanonika], [Info], [Menu])"_s);
+                    + u"] (yang ada: [Versi], [Deuterokanonika], [Info], [Menu], [Kitab], [Kamus], "
+                      u"[Tematik], "
+                      "[Perumpamaan], [Nubuat], [Gambar], [Tip])"_s);
         }
     }
 
@@ -212,6 +223,91 @@ private:
             spec.textWhere = here(line);
         } else if (known == u"NamaKitab") {
             spec.names = names(value, line);
+        } else if (known == u"Potong") {
+            for (const QString& cut : value.split(u';', Qt::SkipEmptyParts)) {
+                const QStringList words = cut.simplified().split(u' ');
+                if (words.size() < 3 || !verseMark(words[0] + u' ' + words[1], line, known))
+                    fail(Problem::BadValue, line,
+                        u"Potong harus \"kode pasal:ayat kata-kata akhir\", bukan \""_s + cut.trimmed()
+                            + u'"');
+                else
+                    spec.cuts.push_back(
+                        { words[0] + u' ' + words[1], words.sliced(2).join(u' '), here(line) });
+            }
+        } else if (known == u"AyatPanjang") {
+            for (const QString& verse : value.split(u',', Qt::SkipEmptyParts)) {
+                if (verseMark(verse.simplified(), line, known))
+                    spec.longVerses.emplace_back(verse.simplified(), here(line));
+            }
+        }
+    }
+
+    /// Checks "code chapter:verse" ("Rev 22:21").
+    bool verseMark(const QString& text, int line, const QString& key)
+    {
+        static const QRegularExpression mark(u"^\\S+ [1-9][0-9]*:[1-9][0-9]*$"_s);
+        if (mark.match(text).hasMatch() && findSourceBook(text.section(u' ', 0, 0)))
+            return true;
+        fail(Problem::BadValue, line, key + u": \""_s + text + u"\" bukan kode kitab dengan pasal:ayat"_s);
+        return false;
+    }
+
+    /// The keys of each study section and the list each fills.
+    struct StudyKey
+    {
+        QString name;
+        SourceList StudySpec::*list; ///< null for the keys that are no file list
+        bool texts; ///< the files resolve against the texts folder, as `Teks` does
+    };
+    static const std::map<QString, std::vector<StudyKey>>& studyKeys()
+    {
+        static const std::map<QString, std::vector<StudyKey>> keys {
+            { u"kitab"_s,
+                { { u"Intro"_s, &StudySpec::intro, true }, { u"Pengantar"_s, &StudySpec::notes, true },
+                    { u"Perikop"_s, &StudySpec::pericopes, true },
+                    { u"Referensi"_s, &StudySpec::crossReferences, true }, { u"Survai"_s, nullptr, false },
+                    { u"CiriKhas"_s, nullptr, false } } },
+            { u"kamus"_s,
+                { { u"Glosarium"_s, &StudySpec::glossary, true },
+                    { u"Topik"_s, &StudySpec::dictionaryTopics, true } } },
+            { u"tematik"_s,
+                { { u"Topik"_s, &StudySpec::themeTopics, true }, { u"Minimum"_s, nullptr, false },
+                    { u"Maksimum"_s, nullptr, false } } },
+            { u"perumpamaan"_s, { { u"Berkas"_s, &StudySpec::parables, false } } },
+            { u"nubuat"_s, { { u"Berkas"_s, &StudySpec::prophecies, false } } },
+            { u"gambar"_s, { { u"Berkas"_s, &StudySpec::pictures, false } } },
+            { u"tip"_s, { { u"Berkas"_s, &StudySpec::tips, false } } },
+        };
+        return keys;
+    }
+
+    void studyKey(QStringView key, const QString& value, int line)
+    {
+        const std::vector<StudyKey>& keys = studyKeys().at(m_studySection);
+        QStringList names;
+        for (const StudyKey& k : keys)
+            names << k.name;
+        const QString known = sectionKey(names, key, u'[' + m_studySection + u']', line);
+        const auto it
+            = std::find_if(keys.cbegin(), keys.cend(), [&](const StudyKey& k) { return k.name == known; });
+        if (it == keys.cend())
+            return;
+        StudySpec& study = m_catalogue.study;
+        if (it->list) {
+            SourceList& list = study.*(it->list);
+            list.where = here(line);
+            for (const QString& path : value.split(u',', Qt::SkipEmptyParts))
+                list.paths << resolve(it->texts ? m_textFolder : m_base, path.trimmed());
+            if (list.paths.isEmpty())
+                fail(Problem::MissingValue, line, known + u" tanpa nama berkas"_s);
+        } else if (known == u"Survai" || known == u"CiriKhas") {
+            if (flag(value, line, known).value_or(false))
+                (known == u"Survai" ? study.survey : study.facts) = here(line);
+        } else {
+            const int n = number(value, line, known).value_or(0);
+            (known == u"Minimum" ? study.themeMinimum : study.themeMaximum) = n;
+            if (n < 1)
+                fail(Problem::BadValue, line, known + u" harus 1 atau lebih"_s);
         }
     }
 
@@ -344,8 +440,12 @@ private:
                     [&](const auto& m) { return m.first == key; }))
                 missing << key;
         }
+        if (m_catalogue.study.themeMinimum > m_catalogue.study.themeMaximum)
+            fail(Problem::BadValue, m_catalogue.study.themeTopics.where.line,
+                u"[Tematik] Minimum lebih besar daripada Maksimum"_s);
         if (!missing.isEmpty())
-            fail(Problem::MissingValue, m_menuLine, u"[Menu] tanpa fitur: "_s + missing.join(u", "_s));
+            fail(Problem::MissingValue, m_catalogue.menuLine,
+                u"[Menu] tanpa fitur: "_s + missing.join(u", "_s));
     }
 
     QString m_path;
@@ -355,7 +455,7 @@ private:
     Catalogue m_catalogue;
     Section m_section = Section::None;
     QSet<QString> m_keys; ///< keys seen in the current section
-    int m_menuLine = 0;
+    QString m_studySection; ///< the study section being read, in lower case
     bool m_failed = false;
 };
 

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -75,6 +76,35 @@ QString storedText(const QString& content)
     return text;
 }
 
+/// Verses longer than this are refused unless the catalogue allows them: no verse of the Bible comes
+/// near it, so a longer one carries something that is no verse.
+constexpr int kLongestVerse = 1500;
+
+/// Inserts the rows of the study tables.
+void writeStudyTables(
+    const StudyMaterial& study, const std::function<void(const QString&, const DataFileWriter::Row&)>& insert)
+{
+    for (const auto& [word, text] : study.dictionary())
+        insert(u"UsysKamus"_s, { { u"Entri"_s, word }, { u"Penjelasan"_s, text } });
+    for (const auto& [topic, reference] : study.themes())
+        insert(u"UsysTematik"_s, { { u"Topik"_s, topic }, { u"Ayat"_s, reference } });
+    for (const Parable& p : study.parables()) {
+        DataFileWriter::Row row { { u"Perumpamaan"_s, p.title } };
+        const QStringList gospels { u"Matius"_s, u"Markus"_s, u"Lukas"_s, u"Yohanes"_s };
+        for (int g = 0; g < 4; ++g)
+            row.emplace_back(gospels[g], p.gospels[g] ? QVariant(p.gospels[g]->reference()) : QVariant());
+        insert(u"UsysUmpama"_s, row);
+    }
+    for (const Prophecy& p : study.prophecies())
+        insert(u"UsysNubuat"_s,
+            { { u"Nubuat"_s, p.title }, { u"lama"_s, p.spoken.reference() },
+                { u"baru"_s, p.fulfilled.reference() } });
+    for (const Picture& p : study.pictures())
+        insert(u"UsysGambar"_s,
+            { { u"Kategori"_s, p.category }, { u"Judul"_s, p.title }, { u"Gambar"_s, p.file },
+                { u"Keterangan"_s, p.caption } });
+}
+
 class Build
 {
 public:
@@ -97,6 +127,8 @@ private:
         const Location& textWhere, const NameSource& names, bool keyColumn);
     std::vector<QString> names(BookGroup group, const NameSource& spec, const SourceText& text);
     QString projectText(const QString& path, const Location& where);
+    void verseRules(const VersionSpec& spec, Translation* text);
+    bool readStudy(const QString& output);
     bool write(const QString& output, BuildReport* report);
 
     const Catalogue& m_catalogue;
@@ -108,6 +140,8 @@ private:
         = std::vector<std::optional<Translation>>(3); ///< Kitab1 to Kitab3
     std::vector<QString> m_copyrights;
     std::vector<QString> m_info;
+    VerseIndex m_verses; ///< the verses of translation 1, which every study reference must name
+    std::unique_ptr<StudyMaterial> m_study;
 };
 
 const SourceText* Build::source(const QString& path, const Location& where)
@@ -245,6 +279,86 @@ QString Build::projectText(const QString& path, const Location& where)
     return storedText(content);
 }
 
+void Build::verseRules(const VersionSpec& spec, Translation* text)
+{
+    // A verse that runs on past its end ends after the words the catalogue gives.
+    std::set<std::tuple<int, int, int>> cut;
+    for (const VerseCut& c : spec.cuts) {
+        const std::optional<SourceBook> book = findSourceBook(c.verse.section(u' ', 0, 0));
+        const QString mark = c.verse.section(u' ', 1);
+        const int chapter = mark.section(u':', 0, 0).toInt();
+        const int verse = mark.section(u':', 1).toInt();
+        VerseList* list = book && book->group == BookGroup::Bible && text->books.contains(book->index)
+                && text->books[book->index].contains(chapter)
+            ? &text->books[book->index][chapter]
+            : nullptr;
+        const auto it = list
+            ? std::find_if(list->begin(), list->end(), [&](const auto& v) { return v.first == verse; })
+            : VerseList::iterator();
+        const qsizetype end = list && it != list->end() ? it->second.indexOf(c.end) : -1;
+        if (end < 0) {
+            fail(Problem::BadValue, c.where,
+                u"Potong: "_s + c.verse + u" tidak ada atau tidak memuat \""_s + c.end + u'"');
+            continue;
+        }
+        it->second.truncate(end + c.end.size());
+        cut.insert({ book->index, chapter, verse });
+    }
+    // Any other verse longer than the limit is an appendix or a conversion fault, unless allowed.
+    std::set<std::tuple<int, int, int>> allowed = cut;
+    for (const auto& [mark, where] : spec.longVerses) {
+        if (const std::optional<SourceBook> book = findSourceBook(mark.section(u' ', 0, 0)))
+            allowed.insert({ book->index, mark.section(u' ', 1).section(u':', 0, 0).toInt(),
+                mark.section(u':', 1).toInt() });
+    }
+    const SourceText* source = this->source(spec.textPath, spec.textWhere);
+    for (const SourceVerse& v : source ? source->verses : std::vector<SourceVerse> {}) {
+        if (v.book.group != BookGroup::Bible || v.text.size() <= kLongestVerse
+            || allowed.contains({ v.book.index, v.chapter, v.verse }))
+            continue;
+        fail(Problem::TooLong, { source->path, v.line },
+            bibleBooks()[v.book.index].code + u' ' + QString::number(v.chapter) + u':'
+                + QString::number(v.verse) + u" panjangnya "_s + QString::number(v.text.size())
+                + u" karakter, lebih dari "_s + QString::number(kLongestVerse)
+                + u"; potong dengan \"Potong = kode pasal:ayat kata-akhir\" "
+                  u"atau izinkan dengan \"AyatPanjang = kode pasal:ayat\" di katalog"_s);
+    }
+}
+
+bool Build::readStudy(const QString& output)
+{
+    const auto keyColumn = std::find_if(m_catalogue.versions.cbegin(), m_catalogue.versions.cend(),
+        [](const VersionSpec& v) { return v.column == u"Kitab1"; });
+    const size_t first = static_cast<size_t>(keyColumn - m_catalogue.versions.cbegin());
+    if (first < m_versions.size()) {
+        for (const auto& [book, chapters] : m_versions[first].books) {
+            for (const auto& [chapter, verses] : chapters) {
+                for (const auto& verse : verses)
+                    m_verses.add(book, chapter, verse.first);
+            }
+        }
+    }
+    const QString pictures = QFileInfo(output).absoluteDir().filePath(u"Peta"_s);
+    m_study = std::make_unique<StudyMaterial>(m_catalogue.study, m_verses,
+        first < m_versions.size() ? keyColumn->name : QString(), pictures, m_diagnostics);
+    if (!m_study->read())
+        m_failed = true;
+
+    // A feature offered with nothing behind it would open an empty window.
+    QStringList empty;
+    for (const auto& [key, on] : m_catalogue.menu) {
+        const std::optional<bool> filled
+            = key == u"Deuterokanonika" ? std::optional(!m_catalogue.deutero.empty()) : m_study->filled(key);
+        if (on && !filled.value_or(false))
+            empty << key;
+    }
+    if (!empty.isEmpty())
+        fail(Problem::EmptyFeature, { m_catalogue.path, m_catalogue.menuLine },
+            u"fitur menyala tetapi datanya kosong: "_s + empty.join(u", "_s)
+                + u" (beri sumbernya atau matikan)"_s);
+    return !m_failed;
+}
+
 bool Build::run(const QString& output, BuildReport* report)
 {
     for (const VersionSpec& spec : m_catalogue.versions) {
@@ -255,6 +369,7 @@ bool Build::run(const QString& output, BuildReport* report)
             continue;
         text->summary.name = spec.name;
         text->summary.column = spec.column;
+        verseRules(spec, &*text);
         for (const auto& [given, found, word] :
             { std::tuple { spec.oldTestament, text->oldTestament, u"Lama"_s },
                 std::tuple { spec.newTestament, text->newTestament, u"Baru"_s } }) {
@@ -277,7 +392,7 @@ bool Build::run(const QString& output, BuildReport* report)
     }
     for (const InfoSpec& info : m_catalogue.info)
         m_info.push_back(projectText(info.path, info.where));
-    if (m_failed)
+    if (m_failed || !readStudy(output))
         return false;
     return write(output, report);
 }
@@ -321,6 +436,12 @@ bool Build::write(const QString& output, BuildReport* report)
             { u"JumlahBuku"_s, chapters } };
         for (size_t v = 0; v < m_versions.size(); ++v)
             bookRow.emplace_back(m_catalogue.versions[v].column, textOrNull(m_versions[v].names[b]));
+        const BookStudy& study = m_study->book(b);
+        for (const auto& [field, text] :
+            { std::pair { u"Intro"_s, study.intro }, { u"Pengantar"_s, study.notes },
+                { u"CiriKhas"_s, study.facts }, { u"Survai"_s, study.survey },
+                { u"Perikop"_s, study.pericopes }, { u"Referensi"_s, study.crossReferences } })
+            bookRow.emplace_back(field, textOrNull(text));
         insert(u"UsysKitab"_s, bookRow);
 
         // Every chapter up to the last gets its row, so the reader never finds a chapter missing.
@@ -374,9 +495,22 @@ bool Build::write(const QString& output, BuildReport* report)
     for (size_t i = 0; i < m_catalogue.info.size(); ++i)
         insert(u"UsysInfo"_s, { { u"id"_s, m_catalogue.info[i].id }, { u"Keterangan"_s, m_info[i] } });
 
+    writeStudyTables(*m_study, insert);
+
     if (!ok || !writer->commit()) {
         fail(Problem::WriteFailed, target, writer->lastError());
         return false;
+    }
+    report->study = m_study->summary();
+    if (!m_study->tips().isEmpty()) {
+        // The program reads its tips from a file beside itself; the run command links this one there.
+        const QString tips = QFileInfo(output).absoluteDir().filePath(u"TY_tips.dat"_s);
+        QString error;
+        if (!writeFileWhole(tips, (m_study->tips().join(u"\r\n"_s) + u"\r\n"_s).toUtf8(), &error)) {
+            fail(Problem::WriteFailed, { tips, 0 }, error);
+            return false;
+        }
+        report->tipsFile = tips;
     }
     for (const Translation& t : m_versions)
         report->versions.push_back(t.summary);

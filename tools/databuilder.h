@@ -2,6 +2,7 @@
 
 #include "tools/catalogue.h"
 #include "tools/diagnostic.h"
+#include "tools/studymaterial.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,6 +30,8 @@ struct BuildReport
     std::vector<TranslationSummary> deutero;
     int chapterRows = 0; ///< rows of UsysAlkitab
     int deuteroRows = 0; ///< rows of UsysDeuterokanonika
+    std::vector<StudyTableSummary> study; ///< the study tables and fields, in the order read
+    QString tipsFile; ///< the tips file written beside the data file, empty when none
 };
 
 /// Reads the sources a catalogue names, checks them together and writes the data file. Every

@@ -25,6 +25,9 @@ enum class Problem
     TestamentMismatch, ///< `Lama`/`Baru` say otherwise than the text holds
     NoText, ///< a translation source without a single verse for its table
     WriteFailed, ///< the data file could not be written
+    BadReference, ///< a passage that names no verse of translation 1, or the wrong book
+    TooLong, ///< a verse longer than the catalogue allows
+    EmptyFeature, ///< a feature switched on whose table stays empty
 };
 
 /// One refusal with the place it was found: file and 1-based line (0 when it concerns a whole file).

@@ -115,5 +115,17 @@ int main(int argc, char** argv)
         list(s);
     for (const TranslationSummary& s : report.deutero)
         list(s);
+    for (const StudyTableSummary& s : report.study) {
+        QString line = s.table + u": "_s + indonesian.toString(s.rows) + u" baris dari "_s + s.source
+            + u" ("_s + indonesian.toString(static_cast<double>(s.milliseconds) / 1000.0, 'f', 2)
+            + u" detik)"_s;
+        if (s.dropped.total() > 0)
+            line += u"; dilewati: "_s + QString::number(s.dropped.unresolved) + u" rujukan tanpa ayat, "_s
+                + QString::number(s.dropped.crossChapter) + u" rentang lintas pasal, "_s
+                + QString::number(s.dropped.overflow) + u" melebihi tempat"_s;
+        print(stdout, line + u'\n');
+    }
+    if (!report.tipsFile.isEmpty())
+        print(stdout, u"Ditulis: "_s + report.tipsFile + u'\n');
     return 0;
 }

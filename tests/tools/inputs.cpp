@@ -48,7 +48,7 @@ bool SmallInputs::write(const QString& file, const QString& from, const QString&
             "Perikop = 0\n"
             "Pengantar = 0\n"
             "Perumpamaan = 0\n"
-            "Peta = 1\n"
+            "Peta = 0\n"
             "Kamus = 0\n"
             "Nubuat = 0\n"
             "Commentary = 0\n"

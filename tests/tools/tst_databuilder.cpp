@@ -169,7 +169,7 @@ private Q_SLOTS:
     {
         Recordset& menu = m_session->recordset(Role::MenuSwitches);
         QCOMPARE(menu.recordCount(), 10);
-        QVERIFY(menu.findFirst(u"NamaMenu='Peta'"_s));
+        QVERIFY(menu.findFirst(u"NamaMenu='Deuterokanonika'"_s));
         QCOMPARE(menu.number(u"Aktif"), schema::kTrue);
         QVERIFY(menu.findFirst(u"NamaMenu='Kamus'"_s));
         QCOMPARE(menu.number(u"Aktif"), schema::kFalse);

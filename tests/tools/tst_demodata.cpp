@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
@@ -21,6 +22,9 @@ using namespace tirta::databuilder;
 namespace {
 
 const QStringList kModules { u"engWEB2015eb"_s, u"engKJV2006eb"_s, u"spaRV1909eb"_s };
+/// The study sources: SWORD module name and the dump (and .conf) name the catalogue uses.
+const QList<std::pair<QString, QString>> kStudyModules { { u"MHCC"_s, u"mhcc"_s },
+    { u"Scofield"_s, u"scofield"_s }, { u"Nave"_s, u"nave"_s } };
 
 /// Calls `word` for every run of letters and digits in a text, outside markup when `markup` is set.
 template <typename Function> void forEachWord(QStringView text, bool markup, Function word)
@@ -62,7 +66,7 @@ private Q_SLOTS:
         const QString mod2imp = QStandardPaths::findExecutable(u"mod2imp"_s);
         if (mod2imp.isEmpty())
             QSKIP("mod2imp is not installed (Debian package libsword-utils)");
-        for (const QString& module : kModules) {
+        for (const QString& module : kModules + QStringList { u"mhcc"_s, u"scofield"_s, u"nave"_s }) {
             if (!QFile::exists(u"/usr/share/sword/mods.d/"_s + module + u".conf"_s))
                 QSKIP("the SWORD modules of the demo data are not installed");
         }
@@ -78,6 +82,41 @@ private Q_SLOTS:
             QVERIFY(dump.open(QIODevice::ReadOnly));
             m_dumps << QString::fromUtf8(dump.readAll());
         }
+        // MHCC's .conf names the wrong driver: dump it from a private copy, as the demo script does.
+        const QString sword = m_dir.filePath(u"sword"_s);
+        QVERIFY(QDir().mkpath(sword + u"/mods.d"_s));
+        QVERIFY(QDir().mkpath(sword + u"/modules/comments/zcom"_s));
+        QVERIFY(QProcess::execute(u"cp"_s,
+                    { u"-r"_s, u"/usr/share/sword/modules/comments/zcom/mhcc"_s,
+                        sword + u"/modules/comments/zcom"_s })
+            == 0);
+        QFile conf(u"/usr/share/sword/mods.d/mhcc.conf"_s);
+        QVERIFY(conf.open(QIODevice::ReadOnly));
+        QFile fixed(sword + u"/mods.d/mhcc.conf"_s);
+        QVERIFY(fixed.open(QIODevice::WriteOnly));
+        fixed.write(conf.readAll().replace("ModDrv=zCom4\n", "ModDrv=zCom\n"));
+        fixed.close();
+        for (const auto& [module, dump] : kStudyModules) {
+            QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            if (module == u"MHCC")
+                environment.insert(u"SWORD_PATH"_s, sword);
+            process.setProcessEnvironment(environment);
+            process.setStandardOutputFile(QDir(texts).filePath(dump + u".imp"_s));
+            process.start(mod2imp, { module });
+            QVERIFY(process.waitForFinished(120000));
+        }
+        // The picture files are drawn by the demo script; the catalogue only needs them to exist.
+        QVERIFY(QDir().mkpath(m_dir.filePath(u"Peta"_s)));
+        QFile pictures(QStringLiteral(TIRTA_SOURCE_DIR "/tools/data/gambar.txt"));
+        QVERIFY(pictures.open(QIODevice::ReadOnly));
+        for (const QByteArray& line : pictures.readAll().split('\n')) {
+            if (!line.startsWith('#') && line.count('|') == 3) {
+                QFile file(m_dir.filePath(u"Peta/"_s + QString::fromUtf8(line.split('|')[2].trimmed())));
+                QVERIFY(file.open(QIODevice::WriteOnly));
+            }
+        }
+
         for (const QString& dump : std::as_const(m_dumps)) {
             QSet<QStringView> words;
             forEachWord(dump, true, [&](QStringView w) { words.insert(w); });
@@ -219,6 +258,62 @@ private Q_SLOTS:
                 }
             }
         }
+    }
+
+    void studyTablesAreFilled_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("rows");
+        // Rows per table as the Debian 12 packages give them (sword-comm-mhcc 2.0, sword-comm-scofield
+        // 2.1, sword-dict-naves 3.0, sword-text-web 426.0) and the project's own tables.
+        QTest::newRow("Intro") << u"UsysKitab.Intro"_s << 66;
+        QTest::newRow("Pengantar") << u"UsysKitab.Pengantar"_s << 66;
+        QTest::newRow("Perikop") << u"UsysKitab.Perikop"_s << 3036;
+        QTest::newRow("Referensi") << u"UsysKitab.Referensi"_s << 1680;
+        QTest::newRow("Survai") << u"UsysKitab.Survai"_s << 66;
+        QTest::newRow("CiriKhas") << u"UsysKitab.CiriKhas"_s << 66;
+        QTest::newRow("Kamus") << u"UsysKamus"_s << 5362;
+        QTest::newRow("Tematik") << u"UsysTematik"_s << 24518;
+        QTest::newRow("Umpama") << u"UsysUmpama"_s << 40;
+        QTest::newRow("Nubuat") << u"UsysNubuat"_s << 42;
+        QTest::newRow("Gambar") << u"UsysGambar"_s << 6;
+        QTest::newRow("Tip") << u"TY_tips.dat"_s << 26;
+    }
+
+    void studyTablesAreFilled()
+    {
+        QFETCH(QString, table);
+        QFETCH(int, rows);
+        const auto it = std::find_if(m_report.study.cbegin(), m_report.study.cend(),
+            [&](const StudyTableSummary& s) { return s.table == table; });
+        QVERIFY(it != m_report.study.cend());
+        QCOMPARE(it->rows, rows);
+    }
+
+    void knownStudyRows()
+    {
+        Recordset& books = m_session->recordset(Role::Books);
+        QVERIFY(books.findFirst(u"Kitab1='Yohanes'"_s));
+        QVERIFY(books.text(u"Perikop").contains(u"==(Yohanes#3:1-"_s));
+        QVERIFY(books.text(u"Referensi").contains(u"\r\n#3#@"_s));
+        Recordset& dictionary = m_session->recordset(Role::Dictionary);
+        QVERIFY(dictionary.findFirst(u"Entri='Love'"_s));
+        QVERIFY(dictionary.findFirst(u"Entri='Abaddon'"_s));
+        QVERIFY(dictionary.text(u"Penjelasan").startsWith(u"Abaddon is Hebrew for destruction."_s));
+        Recordset& parables = m_session->recordset(Role::Parables);
+        QVERIFY(parables.findFirst(u"Perumpamaan='Penabur'"_s));
+        for (const QString& gospel : { u"Matius"_s, u"Markus"_s, u"Lukas"_s })
+            QVERIFY(!parables.isNull(gospel));
+        QVERIFY(parables.isNull(u"Yohanes"));
+
+        // The glossary no longer hangs on the last verse.
+        Recordset& chapters = m_session->recordset(Role::Chapters);
+        QVERIFY(chapters.findFirst(u"Buku='Wahyu' AND Bab=22"_s));
+        QVERIFY(chapters.text(u"Kitab1").endsWith(u"saints. Amen."_s));
+
+        Recordset& menu = m_session->recordset(Role::MenuSwitches);
+        for (menu.moveFirst(); !menu.eof(); menu.moveNext())
+            QCOMPARE(menu.number(u"Aktif") != 0, menu.text(u"NamaMenu") != u"Commentary");
     }
 
     void psalmSuperscriptionOpensVerseOne()
