@@ -293,7 +293,7 @@ private Q_SLOTS:
         const QString output = tirta::test::writeInput(dir.path(), u"Purnaka2000.dat"_s, u"berkas lama"_s);
         Diagnostics diagnostics;
         QVERIFY(!build(inputs.folder, output, nullptr, &diagnostics));
-        QCOMPARE(diagnostics.value(0).problem, Problem::MissingMark);
+        QCOMPARE(diagnostics.value(0).problem, Problem::BadNumber);
         QCOMPARE(tirta::test::readBytes(output), QByteArray("berkas lama"));
         QCOMPARE(QDir(dir.path()).entryList({ u"*.part"_s }, QDir::Files), QStringList());
     }
