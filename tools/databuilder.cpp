@@ -335,6 +335,12 @@ std::optional<std::vector<QString>> Build::names(
 {
     const auto& books = group == BookGroup::Bible ? bibleBooks() : deuteroBooks();
     std::vector<QString> result(books.size());
+    if (spec.kind == NameSource::Module && text.bookNames.isEmpty()) {
+        fail(Problem::MissingBookNames, spec.where,
+            u"NamaKitab = modul mengambil nama dari judul kitab hasil mod2imp, tetapi "_s + text.path
+                + u" tidak memuatnya (berkas ayat tidak pernah memuatnya); beri berkas nama kitab"_s);
+        return std::nullopt;
+    }
     std::map<QString, QString> fromFile;
     if (spec.kind == NameSource::File) {
         std::optional<std::map<QString, QString>> read

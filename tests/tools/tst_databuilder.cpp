@@ -237,6 +237,10 @@ private Q_SLOTS:
         QTest::newRow("book names missing from the module")
             << u"katalog.txt"_s << u"NamaKitab = nama-dua.txt"_s << u"NamaKitab = modul"_s
             << Problem::MissingBookNames << u"katalog.txt"_s << u"NamaKitab = modul"_s;
+        QTest::newRow("book names from a verse file")
+            << u"katalog.txt"_s << u"Teks = modul-dua.imp\nNamaKitab = nama-dua.txt"_s
+            << u"Teks = ayat-satu.txt\nNamaKitab = modul"_s << Problem::MissingBookNames << u"katalog.txt"_s
+            << u"NamaKitab = modul"_s;
         QTest::newRow("deuterocanonical book name missing")
             << u"nama-deutero.txt"_s << u"AddDan = Tambahan Daniel\n"_s << QString()
             << Problem::MissingBookNames << u"katalog.txt"_s << u"nama-deutero.txt"_s;
