@@ -282,7 +282,7 @@ void Build::warnAboutGaps(BookGroup group, const Translation& text, const QStrin
                     entry.code + u": pasal "_s + QString::number(absent.first()) + u" sampai "_s
                         + QString::number(absent.last()) + u" tidak ada sebelum pasal "_s
                         + QString::number(chapter)
-                        + u"; periksa nomor pasalnya (pembaca menampilkan pasal itu kosong)"_s);
+                        + u"; periksa nomor pasalnya (pembaca menampilkan pasal itu sebagai pasal yang tidak ada)"_s);
             }
             previous = chapter;
         }
