@@ -18,6 +18,11 @@ enum class BookGroup
     Elsewhere ///< a book the data file has no place for (1 Esdras, 3 Maccabees, ...): skipped
 };
 
+/// The most chapters a book has (Mazmur) and the most verses a chapter has (Mazmur 119): a
+/// number beyond them is a mistake in the source, never a longer book.
+constexpr int kMostChapters = 150;
+constexpr int kMostVerses = 176;
+
 /// A book of the data file: a chapter-table book or a deuterocanonical book.
 struct BookEntry
 {

@@ -208,7 +208,7 @@ private:
             spec.column = value;
             spec.columnWhere = here(line);
         } else if (known == u"Aktif") {
-            spec.active = number(value, line, known).value_or(1);
+            spec.active = flag(value, line, known).value_or(true) ? 1 : 0;
         } else if (known == u"Lama") {
             spec.oldTestament = flag(value, line, known);
             spec.testamentWhere = here(line);
@@ -413,6 +413,11 @@ private:
                     u"[Versi] tanpa NamaKitab (kanonik, modul atau berkas nama)"_s);
         }
         std::sort(versions.begin(), versions.end(), [](const auto& a, const auto& b) { return a.nr < b.nr; });
+        // The reader opens on an offered translation; with none it would show an empty window.
+        if (count > 0
+            && std::none_of(versions.cbegin(), versions.cend(), [](const auto& v) { return v.active; }))
+            fail(Problem::MissingValue, 0,
+                u"tidak ada versi yang ditawarkan: beri sedikitnya satu [Versi] Aktif = 1"_s);
 
         QSet<int> deuteroNumbers;
         for (const DeuteroSpec& spec : m_catalogue.deutero) {

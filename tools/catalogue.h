@@ -50,7 +50,7 @@ struct VersionSpec
     QString name; ///< `NamaVersi`
     QString column; ///< `NamaTabel`
     Location columnWhere;
-    int active = 1; ///< `Aktif`
+    int active = 1; ///< `Aktif`: 1 offered to the user, 0 not
     std::optional<bool> oldTestament; ///< `Lama`; when left out, whether the text has Old Testament books
     std::optional<bool> newTestament; ///< `Baru`
     Location testamentWhere;

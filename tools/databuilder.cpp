@@ -22,6 +22,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using VerseList = std::vector<std::pair<int, QString>>; // verse number and text, in order
+
+/// More chapters than this missing inside a book are worth a warning: a mistyped chapter number.
+constexpr int kGapWarning = 3;
 using ChapterMap = std::map<int, VerseList>;
 
 /// The text of one translation for one table, arranged by book and chapter.
@@ -32,6 +35,7 @@ struct Translation
     bool oldTestament = false;
     bool newTestament = false;
     TranslationSummary summary;
+    std::map<std::pair<int, int>, int> chapterLines; ///< (book, chapter) to the line of its first verse
 
     const VerseList* chapter(int book, int chapter) const
     {
@@ -122,10 +126,20 @@ private:
         m_diagnostics->append({ problem, where.file, where.line, message });
     }
 
+    void warn(Problem problem, const Location& where, const QString& message)
+    {
+        m_warnings.append({ problem, where.file, where.line, message });
+    }
+
+    bool outputIsNoInput(const QString& output);
     const SourceText* source(const QString& path, const Location& where);
     std::optional<Translation> translation(BookGroup group, const QString& textPath,
         const Location& textWhere, const NameSource& names, bool keyColumn);
-    std::vector<QString> names(BookGroup group, const NameSource& spec, const SourceText& text);
+    void warnAboutGaps(BookGroup group, const Translation& text, const QString& path);
+    void warnAboutMissingBooks(const VersionSpec& spec, const Translation& text);
+    void warnAboutUnusedBooks(const VersionSpec& spec, Translation& text);
+    std::optional<std::vector<QString>> names(
+        BookGroup group, const NameSource& spec, const SourceText& text);
     QString projectText(const QString& path, const Location& where);
     void verseRules(const VersionSpec& spec, Translation* text);
     bool readStudy(const QString& output);
@@ -142,7 +156,50 @@ private:
     std::vector<QString> m_info;
     VerseIndex m_verses; ///< the verses of translation 1, which every study reference must name
     std::unique_ptr<StudyMaterial> m_study;
+    Diagnostics m_warnings;
 };
+
+bool Build::outputIsNoInput(const QString& output)
+{
+    const QString target = QFileInfo(output).canonicalFilePath();
+    if (target.isEmpty())
+        return true; // a file that does not exist yet is no input
+    std::vector<std::pair<QString, Location>> inputs { { m_catalogue.path, {} } };
+    auto names = [&](const NameSource& n) {
+        if (n.kind == NameSource::File)
+            inputs.emplace_back(n.path, n.where);
+    };
+    for (const VersionSpec& spec : m_catalogue.versions) {
+        inputs.emplace_back(spec.textPath, spec.textWhere);
+        inputs.emplace_back(spec.copyrightPath, spec.copyrightWhere);
+        names(spec.names);
+    }
+    for (const DeuteroSpec& spec : m_catalogue.deutero) {
+        inputs.emplace_back(spec.textPath, spec.textWhere);
+        names(spec.names);
+    }
+    for (const InfoSpec& info : m_catalogue.info)
+        inputs.emplace_back(info.path, info.where);
+    const StudySpec& study = m_catalogue.study;
+    for (const SourceList* list : { &study.intro, &study.notes, &study.pericopes, &study.crossReferences,
+             &study.glossary, &study.dictionaryTopics, &study.themeTopics, &study.parables, &study.prophecies,
+             &study.pictures, &study.tips }) {
+        for (const QString& path : list->paths)
+            inputs.emplace_back(path, list->where);
+    }
+    for (const auto& [path, where] : inputs) {
+        if (path.isEmpty() || QFileInfo(path).canonicalFilePath() != target)
+            continue;
+        const QString named = where.file.isEmpty()
+            ? u"KATALOG itu sendiri"_s
+            : u"masukan yang disebut di "_s + where.file + u':' + QString::number(where.line);
+        fail(Problem::OutputIsInput, { output, 0 },
+            u"berkas keluaran ini adalah "_s + named
+                + u" dan akan tertimpa; beri nama lain untuk berkas data, misalnya Purnaka2000.dat"_s);
+        return false;
+    }
+    return true;
+}
 
 const SourceText* Build::source(const QString& path, const Location& where)
 {
@@ -193,6 +250,7 @@ std::optional<Translation> Build::translation(BookGroup group, const QString& te
             continue;
         }
         chapter.emplace_back(verse.verse, verse.text);
+        result.chapterLines.try_emplace({ verse.book.index, verse.chapter }, verse.line);
         ++result.summary.verses;
     }
     for (const auto& [book, chapters] : result.books) {
@@ -211,7 +269,11 @@ std::optional<Translation> Build::translation(BookGroup group, const QString& te
         return std::nullopt;
     }
 
-    result.names = names(group, nameSpec, *text);
+    // A name file that could not be read has said why; listing every book as unnamed adds nothing.
+    std::optional<std::vector<QString>> bookNames = names(group, nameSpec, *text);
+    if (!bookNames)
+        return std::nullopt;
+    result.names = std::move(*bookNames);
     QStringList missing;
     QStringList wrongKeys;
     for (size_t i = 0; i < books.size(); ++i) {
@@ -234,19 +296,101 @@ std::optional<Translation> Build::translation(BookGroup group, const QString& te
                 + wrongKeys.join(u"; "_s));
     if (!ok || !missing.isEmpty() || !wrongKeys.isEmpty())
         return std::nullopt;
+    warnAboutGaps(group, result, text->path);
     return result;
 }
 
-std::vector<QString> Build::names(BookGroup group, const NameSource& spec, const SourceText& text)
+void Build::warnAboutGaps(BookGroup group, const Translation& text, const QString& path)
+{
+    const auto& books = group == BookGroup::Bible ? bibleBooks() : deuteroBooks();
+    for (const auto& [book, chapters] : text.books) {
+        const BookEntry& entry = books[book];
+        // A deuterocanonical book counts only the chapters its reader lists (Tambahan Daniel: 3, 13, 14).
+        auto expected = [&](int c) {
+            return group == BookGroup::Bible
+                || std::find(entry.listedChapters.cbegin(), entry.listedChapters.cend(), c)
+                != entry.listedChapters.cend();
+        };
+        int previous = 0;
+        for (const auto& [chapter, verses] : chapters) {
+            QList<int> absent;
+            for (int c = previous + 1; c < chapter; ++c) {
+                if (expected(c))
+                    absent << c;
+            }
+            if (absent.size() > kGapWarning) {
+                warn(Problem::ChapterGap, { path, text.chapterLines.at({ book, chapter }) },
+                    entry.code + u": pasal "_s + QString::number(absent.first()) + u" sampai "_s
+                        + QString::number(absent.last()) + u" tidak ada sebelum pasal "_s
+                        + QString::number(chapter)
+                        + u"; periksa nomor pasalnya (pembaca menampilkan pasal itu sebagai pasal yang tidak ada)"_s);
+            }
+            previous = chapter;
+        }
+    }
+}
+
+void Build::warnAboutMissingBooks(const VersionSpec& spec, const Translation& text)
+{
+    QStringList missing;
+    for (const BookEntry& book : bibleBooks()) {
+        const bool held = book.testament == Testament::Old ? text.oldTestament : text.newTestament;
+        if (held && !text.books.contains(book.order - 1))
+            missing << book.code;
+    }
+    if (!missing.isEmpty()) {
+        warn(Problem::BooksMissing, spec.textWhere,
+            spec.name + u": "_s + QString::number(missing.size())
+                + u" kitab tidak ada dalam teks (pembaca menampilkannya sebagai kitab yang tidak ada): "_s
+                + missing.join(u", "_s));
+    }
+}
+
+void Build::warnAboutUnusedBooks(const VersionSpec& spec, Translation& text)
+{
+    // The deuterocanonical books of a translation's text go into the data file only through a
+    // [Deuterokanonika] section that reads the same text.
+    if (std::any_of(m_catalogue.deutero.cbegin(), m_catalogue.deutero.cend(),
+            [&](const DeuteroSpec& d) { return d.textPath == spec.textPath; }))
+        return;
+    const auto found = m_sources.find(spec.textPath);
+    if (found == m_sources.end() || !found->second)
+        return;
+    QStringList unused;
+    for (const SourceVerse& verse : found->second->verses) {
+        if (verse.book.group != BookGroup::Deutero || verse.text.isEmpty())
+            continue;
+        if (const QString& code = deuteroBooks()[verse.book.index].code; !unused.contains(code))
+            unused << code;
+    }
+    if (unused.isEmpty())
+        return;
+    text.summary.unusedBooks = unused;
+    warn(Problem::BooksUnused, spec.textWhere,
+        u"teks ini juga memuat kitab Deuterokanonika ("_s + unused.join(u", "_s)
+            + u") yang tidak masuk ke berkas data; untuk memuatnya tambahkan bagian [Deuterokanonika] dengan Teks yang sama"_s);
+}
+
+std::optional<std::vector<QString>> Build::names(
+    BookGroup group, const NameSource& spec, const SourceText& text)
 {
     const auto& books = group == BookGroup::Bible ? bibleBooks() : deuteroBooks();
     std::vector<QString> result(books.size());
+    if (spec.kind == NameSource::Module && text.bookNames.isEmpty()) {
+        fail(Problem::MissingBookNames, spec.where,
+            u"NamaKitab = modul mengambil nama dari judul kitab hasil mod2imp, tetapi "_s + text.path
+                + u" tidak memuatnya (berkas ayat tidak pernah memuatnya); beri berkas nama kitab"_s);
+        return std::nullopt;
+    }
     std::map<QString, QString> fromFile;
     if (spec.kind == NameSource::File) {
-        if (auto read = readNameFile(spec.path, group == BookGroup::Deutero, m_diagnostics, spec.where))
-            fromFile = std::move(*read);
-        else
+        std::optional<std::map<QString, QString>> read
+            = readNameFile(spec.path, group == BookGroup::Deutero, m_diagnostics, spec.where);
+        if (!read) {
             m_failed = true;
+            return std::nullopt;
+        }
+        fromFile = std::move(*read);
     }
     for (size_t i = 0; i < books.size(); ++i) {
         switch (spec.kind) {
@@ -361,6 +505,8 @@ bool Build::readStudy(const QString& output)
 
 bool Build::run(const QString& output, BuildReport* report)
 {
+    if (!outputIsNoInput(output))
+        return false;
     for (const VersionSpec& spec : m_catalogue.versions) {
         std::optional<Translation> text = translation(
             BookGroup::Bible, spec.textPath, spec.textWhere, spec.names, spec.column == u"Kitab1");
@@ -379,6 +525,8 @@ bool Build::run(const QString& output, BuildReport* report)
                         + (found ? u"memuat"_s : u"tidak memuat"_s) + u" kitab Perjanjian "_s + word);
             }
         }
+        warnAboutMissingBooks(spec, *text);
+        warnAboutUnusedBooks(spec, *text);
         m_versions.push_back(std::move(*text));
     }
     for (const DeuteroSpec& spec : m_catalogue.deutero) {
@@ -400,7 +548,23 @@ bool Build::run(const QString& output, BuildReport* report)
 bool Build::write(const QString& output, BuildReport* report)
 {
     const Location target { output, 0 };
-    QDir().mkpath(QFileInfo(output).absolutePath());
+    const QFileInfo info(output);
+    const QString folder = info.absolutePath();
+    if (info.isDir()) {
+        fail(Problem::WriteFailed, target,
+            u"ini sebuah folder; beri nama berkas data, misalnya "_s
+                + QDir(output).filePath(u"Purnaka2000.dat"_s));
+        return false;
+    }
+    if (!QDir().mkpath(folder)) {
+        fail(Problem::WriteFailed, target, u"folder "_s + folder + u" tidak dapat dibuat"_s);
+        return false;
+    }
+    if (!QFileInfo(folder).isWritable()) {
+        fail(Problem::WriteFailed, target,
+            u"folder "_s + folder + u" tidak boleh ditulisi (periksa hak aksesnya)"_s);
+        return false;
+    }
     schema::Shape shape;
     shape.translations = static_cast<int>(m_versions.size());
     shape.themes = true;
@@ -408,7 +572,8 @@ bool Build::write(const QString& output, BuildReport* report)
     QString error;
     std::unique_ptr<DataFileWriter> writer = DataFileWriter::create(output, shape, &error);
     if (!writer) {
-        fail(Problem::WriteFailed, target, error);
+        fail(Problem::WriteFailed, target,
+            u"berkas data tidak dapat dibuat (keterangan sistem: "_s + error + u')');
         return false;
     }
     bool ok = true;
@@ -498,7 +663,9 @@ bool Build::write(const QString& output, BuildReport* report)
     writeStudyTables(*m_study, insert);
 
     if (!ok || !writer->commit()) {
-        fail(Problem::WriteFailed, target, writer->lastError());
+        fail(Problem::WriteFailed, target,
+            u"berkas data tidak dapat ditulis; berkas yang lama tetap seperti semula (keterangan sistem: "_s
+                + writer->lastError() + u')');
         return false;
     }
     report->study = m_study->summary();
@@ -512,6 +679,7 @@ bool Build::write(const QString& output, BuildReport* report)
         }
         report->tipsFile = tips;
     }
+    report->warnings = m_warnings;
     for (const Translation& t : m_versions)
         report->versions.push_back(t.summary);
     for (const std::optional<Translation>& t : m_deutero) {

@@ -21,6 +21,7 @@ struct TranslationSummary
     int verses = 0; ///< verse lines written
     QStringList emptyVerses; ///< verses the source has without words ("Luke 17:36"), left out
     QStringList skippedBooks; ///< books of the source the data file has no place for
+    QStringList unusedBooks; ///< deuterocanonical books of a translation's text no section takes
 };
 
 /// The outcome of a build.
@@ -32,11 +33,13 @@ struct BuildReport
     int deuteroRows = 0; ///< rows of UsysDeuterokanonika
     std::vector<StudyTableSummary> study; ///< the study tables and fields, in the order read
     QString tipsFile; ///< the tips file written beside the data file, empty when none
+    Diagnostics warnings; ///< what the file lacks that the person building it should know
 };
 
 /// Reads the sources a catalogue names, checks them together and writes the data file. Every
 /// check runs before the first row is written, and the file appears only once it is complete: a
-/// build that finds a problem leaves the output path as it was.
+/// build that finds a problem leaves the output path as it was. An output that names one of the
+/// inputs (the catalogue, a text, a name file, ...) is refused.
 class DataBuilder
 {
 public:

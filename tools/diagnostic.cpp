@@ -12,4 +12,9 @@ QString Diagnostic::toString() const
     return place.isEmpty() ? message : place + u": "_s + message;
 }
 
+QString Diagnostic::toWarningString() const
+{
+    return Diagnostic { problem, file, line, u"peringatan: "_s + message }.toString();
+}
+
 } // namespace tirta::databuilder

@@ -7,9 +7,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -28,10 +30,14 @@ Teks Alkitab berupa hasil mod2imp dari modul SWORD (baris "$$$Kitab P:A" lalu ma
 OSIS ayat itu) atau berkas ayat (kode<TAB>pasal<TAB>ayat<TAB>teks per baris).
 Bentuk KATALOG dan berkas-berkas lain diterangkan di tools/README.md.
 
+KELUARAN harus bernama Purnaka2000.dat, nama yang dicari program, dan tidak boleh salah
+satu masukan. Peringatan (kitab atau pasal yang tidak ada) tidak menghentikan pembangunan.
+
 Pilihan:
   -t, --teks FOLDER   folder tempat berkas "Teks = ..." dicari (bawaan: folder KATALOG)
   -v, --rinci         sebutkan juga ayat kosong yang dilewati dan kitab di luar daftar
   -q, --diam          jangan tampilkan ringkasan
+  -n, --nama-lain     izinkan KELUARAN dengan nama selain Purnaka2000.dat
   -h, --help          tampilkan bantuan ini
 
 Kode keluar: 0 berhasil, 1 masukan ditolak atau berkas tidak dapat ditulis, 2 salah pakai.
@@ -40,6 +46,29 @@ Kode keluar: 0 berhasil, 1 masukan ditolak atau berkas tidak dapat ditulis, 2 sa
 void print(FILE* stream, const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+/// Prints refusals, at most so many that the first ones stay on the screen.
+void printDiagnostics(const Diagnostics& diagnostics)
+{
+    constexpr qsizetype kShown = 40;
+    for (qsizetype i = 0; i < std::min(diagnostics.size(), kShown); ++i)
+        print(stderr, diagnostics[i].toString() + u'\n');
+    if (diagnostics.size() > kShown)
+        print(stderr, u"... dan "_s + QString::number(diagnostics.size() - kShown) + u" masalah lain\n"_s);
+}
+
+/// Why the two arguments cannot be what they should be, or nothing.
+QString wrongArguments(const QString& catalogue, const QString& output, bool anyName)
+{
+    QFile file(catalogue);
+    if (file.open(QIODevice::ReadOnly) && file.read(15) == "SQLite format 3")
+        return catalogue + u": ini berkas data, bukan katalog; urutannya KATALOG lalu KELUARAN"_s;
+    if (!anyName && QFileInfo(output).fileName().compare(u"Purnaka2000.dat"_s, Qt::CaseInsensitive) != 0)
+        return output
+            + u": program hanya membuka berkas data bernama Purnaka2000.dat; beri nama itu, "_s
+              u"atau pakai --nama-lain untuk nama lain"_s;
+    return {};
 }
 
 QString summaryLine(const TranslationSummary& s)
@@ -62,8 +91,9 @@ int main(int argc, char** argv)
     const QCommandLineOption texts({ u"t"_s, u"teks"_s }, {}, u"FOLDER"_s);
     const QCommandLineOption detailed({ u"v"_s, u"rinci"_s }, {});
     const QCommandLineOption quiet({ u"q"_s, u"diam"_s }, {});
+    const QCommandLineOption anyName({ u"n"_s, u"nama-lain"_s }, {});
     const QCommandLineOption help({ u"h"_s, u"help"_s }, {});
-    parser.addOptions({ texts, detailed, quiet, help });
+    parser.addOptions({ texts, detailed, quiet, anyName, help });
     if (!parser.parse(QCoreApplication::arguments())) {
         print(stderr, parser.errorText() + u"\n\n"_s + kUsage);
         return 2;
@@ -77,6 +107,11 @@ int main(int argc, char** argv)
         print(stderr, kUsage);
         return 2;
     }
+    if (const QString wrong = wrongArguments(arguments[0], arguments[1], parser.isSet(anyName));
+        !wrong.isEmpty()) {
+        print(stderr, wrong + u"\n\nPemakaian: tirtamaya-data [pilihan] KATALOG KELUARAN\n"_s);
+        return 2;
+    }
 
     QElapsedTimer timer;
     timer.start();
@@ -87,11 +122,12 @@ int main(int argc, char** argv)
     const bool built
         = catalogue && DataBuilder(std::move(*catalogue)).build(arguments[1], &report, &diagnostics);
     if (!built) {
-        for (const Diagnostic& d : std::as_const(diagnostics))
-            print(stderr, d.toString() + u'\n');
+        printDiagnostics(diagnostics);
         print(stderr, u"Tidak ada berkas yang ditulis.\n"_s);
         return 1;
     }
+    for (const Diagnostic& d : std::as_const(report.warnings))
+        print(stderr, d.toWarningString() + u'\n');
     if (parser.isSet(quiet))
         return 0;
 
@@ -110,6 +146,9 @@ int main(int argc, char** argv)
             print(stdout, u"    ayat kosong: "_s + s.emptyVerses.join(u", "_s) + u'\n');
         if (!s.skippedBooks.isEmpty())
             print(stdout, u"    kitab di luar daftar: "_s + s.skippedBooks.join(u", "_s) + u'\n');
+        if (!s.unusedBooks.isEmpty())
+            print(stdout,
+                u"    kitab Deuterokanonika yang tidak dipakai: "_s + s.unusedBooks.join(u", "_s) + u'\n');
     };
     for (const TranslationSummary& s : report.versions)
         list(s);

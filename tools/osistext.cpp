@@ -1,5 +1,6 @@
 #include "osistext.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace tirta::databuilder {
@@ -177,6 +178,23 @@ QString decodeEntities(QStringView text)
     return out;
 }
 
+/// The divine name as small capitals print it: in capitals, all but an ending after an apostrophe
+/// ("LORD’s").
+QString smallCapitals(const QString& text)
+{
+    QString out = text;
+    bool afterApostrophe = false;
+    for (QChar& c : out) {
+        if (c == u'’' || c == u'\'')
+            afterApostrophe = true;
+        else if (!isWordChar(c))
+            afterApostrophe = false;
+        else if (!afterApostrophe)
+            c = c.toUpper();
+    }
+    return out;
+}
+
 /// Builds the verse text character by character, deciding where blanks go.
 class TextBuilder
 {
@@ -204,6 +222,18 @@ public:
 
     bool isEmpty() const { return m_out.isEmpty(); }
     QString text() const { return m_out; }
+    qsizetype size() const { return m_out.size(); }
+    /// Whether the next character would follow the last one without a blank in the source.
+    bool gluedToWord() const
+    {
+        return !m_out.isEmpty() && !m_space && !m_boundary && isWordChar(m_out.back());
+    }
+    /// Joins text added at `at` (with the blank a boundary put before it) to the word before it.
+    void joinAt(qsizetype at)
+    {
+        if (at < m_out.size() && m_out[at] == u' ')
+            m_out.remove(at, 1);
+    }
 
 private:
     /// A boundary separates two words, or a word and a quotation around it; it never puts a blank
@@ -217,6 +247,49 @@ private:
     bool m_space = false;
     bool m_boundary = false;
 };
+
+/// Whether added words are an object pronoun that Spanish writes onto the verb before it
+/// ("sáca" + "lo", "dános" + "lo"): me, te, se, nos, os, lo, la, los, las, le, les or a pair of them.
+bool isEnclitic(QStringView added)
+{
+    static const QRegularExpression pronouns(
+        u"^(?:(?:me|te|se|nos|os)(?:lo|la|los|las|le|les)?|lo|la|los|las|le|les)$"_s,
+        QRegularExpression::CaseInsensitiveOption);
+    return pronouns.match(added.toString()).hasMatch();
+}
+
+/// Whether the last word of `text` is a verb form that takes such a pronoun: an infinitive or a
+/// plural command (-r, -d), a short command or past form (di, haz, vi, ...), or a form the
+/// Reina-Valera spelling marks with an accent for the pronoun (díjo, oyéndo, púso). A name in
+/// the middle of a sentence (Josué, Jehová) and words that only stand before a pronoun do not.
+bool takesEnclitic(QStringView text)
+{
+    static const QStringList shortForms { u"da"_s, u"di"_s, u"haz"_s, u"he"_s, u"pon"_s, u"sal"_s, u"ten"_s,
+        u"ve"_s, u"ven"_s, u"vi"_s };
+    static const QStringList notVerbs { u"así"_s, u"aún"_s, u"allí"_s, u"allá"_s, u"aquí"_s, u"acá"_s,
+        u"ahí"_s, u"cómo"_s, u"cuál"_s, u"cuán"_s, u"cuándo"_s, u"cuánto"_s, u"cuántos"_s, u"cuánta"_s,
+        u"cuántas"_s, u"después"_s, u"dónde"_s, u"él"_s, u"jamás"_s, u"más"_s, u"mí"_s, u"por"_s, u"qué"_s,
+        u"quién"_s, u"sí"_s, u"sólo"_s, u"también"_s, u"tú"_s };
+    qsizetype start = text.size();
+    while (start > 0 && isWordChar(text[start - 1]))
+        --start;
+    const QStringView host = text.sliced(start);
+    if (host.isEmpty())
+        return false;
+    if (host.front().isUpper()) {
+        qsizetype i = start;
+        while (i > 0 && (text[i - 1].isSpace() || isOpening(text[i - 1])))
+            --i;
+        if (i > 0 && !QStringView(u".!?:;").contains(text[i - 1]))
+            return false;
+    }
+    const QString word = host.toString().toLower();
+    if (notVerbs.contains(word))
+        return false;
+    static const QRegularExpression accent(u"[áéíóú]"_s);
+    return word.endsWith(u'r') || word.endsWith(u'd') || shortForms.contains(word)
+        || accent.match(word).hasMatch();
+}
 
 bool isStructural(QStringView name)
 {
@@ -235,6 +308,8 @@ Conversion osisToPlainText(QStringView markup, bool verseOne)
     QStringView skipping; // the element whose content is being left out
     int skipDepth = 0;
     bool keptTitle = false;
+    int divineName = 0; // depth of divine-name elements: printed in small capitals, kept as capitals
+    qsizetype addedAt = -1; // where added words glued to the word before them begin
 
     while (tokens.next(&token)) {
         if (skipDepth > 0) {
@@ -246,7 +321,8 @@ Conversion osisToPlainText(QStringView markup, bool verseOne)
         }
         switch (token.kind) {
         case Token::Text:
-            out.append(decodeEntities(token.text));
+            out.append(
+                divineName > 0 ? smallCapitals(decodeEntities(token.text)) : decodeEntities(token.text));
             continue;
         case Token::Empty:
         case Token::Start:
@@ -260,9 +336,12 @@ Conversion osisToPlainText(QStringView markup, bool verseOne)
                 out.boundary();
                 continue;
             }
-            const bool superscription = name == u"title" && verseOne && out.isEmpty()
-                && (token.attribute(u"type") == u"psalm" || token.attribute(u"canonical") == u"true");
-            if (token.kind == Token::Start && superscription) {
+            // A title the text itself carries (a psalm's superscription, the letters of Psalm 119)
+            // stays where it opens its verse; a psalm title of verse 1 counts as such too.
+            const bool partOfText = name == u"title" && out.isEmpty()
+                && (token.attribute(u"canonical") == u"true"
+                    || (verseOne && token.attribute(u"type") == u"psalm"));
+            if (token.kind == Token::Start && partOfText) {
                 keptTitle = true;
                 continue;
             }
@@ -274,13 +353,34 @@ Conversion osisToPlainText(QStringView markup, bool verseOne)
             continue;
         }
         if (name == u"q") {
-            // A quotation may carry the mark to print; the modules at hand leave it empty.
+            // A quotation is a unit of its own: the word after its closing mark starts anew. It may
+            // carry the mark to print; the modules at hand leave it empty.
+            const bool closes = token.kind == Token::End || !token.attribute(u"eID").isNull();
+            if (!closes)
+                out.boundary();
             out.append(token.attribute(u"marker"));
+            if (closes)
+                out.boundary();
             continue;
+        }
+        if (name == u"divineName" && token.kind != Token::Empty) {
+            divineName = std::max(0, divineName + (token.kind == Token::Start ? 1 : -1));
+            continue;
+        }
+        if (name == u"transChange" && token.kind == Token::Start) {
+            addedAt = out.gluedToWord() ? out.size() : -1;
+        } else if (name == u"transChange" && token.kind == Token::End && addedAt >= 0) {
+            // Added words the source writes onto the word before them belong to it when they are a
+            // pronoun that verb takes; any other added words stand apart.
+            const QString text = out.text();
+            if (isEnclitic(QStringView(text).sliced(addedAt).trimmed())
+                && takesEnclitic(QStringView(text).first(addedAt)))
+                out.joinAt(addedAt);
+            addedAt = -1;
         }
         if (isStructural(name))
             out.boundary();
-        // Every other element (words, divine names, foreign words, ...) only wraps text.
+        // Every other element (words, foreign words, ...) only wraps text.
     }
     if (tokens.broken())
         return { {}, u"markup rusak: \"<\" tanpa \">\""_s };

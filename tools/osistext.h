@@ -14,9 +14,10 @@ struct Conversion
 };
 
 /// Turns the OSIS markup of one verse, as a module dump holds it, into the plain text of a verse
-/// line: notes, headings and speaker labels go, words keep the spacing a reader expects, entities
-/// are decoded and runs of white space become one blank. A psalm superscription at the very start
-/// stays when `verseOne` is set, since the superscription is the start of verse 1 in print too.
+/// line: notes, headings and speaker labels go, words keep the spacing a reader expects, the
+/// divine name keeps its capitals, entities are decoded and runs of white space become one blank.
+/// A title the text carries (canonical) at the very start of a verse stays, and so does a psalm
+/// title at the start of verse 1 (`verseOne`): a superscription is the start of verse 1 in print.
 Conversion osisToPlainText(QStringView markup, bool verseOne);
 
 /// Collects the book names a module carries in its book headings (the short table-of-contents

@@ -31,19 +31,30 @@ void Form1::ShowChapter()
         fillVerseList();
         return;
     }
-    RecordLocation();
-    m_ui.Label1->setText(book + u' ' + QString::number(chapter));
+    // A book that no translation of the file holds has no chapter to choose.
+    const bool bookAbsent = m_ui.List2->count() == 0;
+    if (!bookAbsent)
+        RecordLocation();
+    const QString place = bookAbsent ? book : book + u' ' + QString::number(chapter);
+    m_ui.Label1->setText(place);
     tirta::Recordset& chapters = session().recordset(Role::Chapters);
     m_marked = { -1, -1 };
-    if (chapters.findFirst(u"Buku='"_s + book + u"' AND Bab="_s + QString::number(chapter))) {
+    const bool found
+        = !bookAbsent && chapters.findFirst(u"Buku='"_s + book + u"' AND Bab="_s + QString::number(chapter));
+    if (found)
         m_ui.Label1->setToolTip(chapters.text(u"Buku") + u' ' + chapters.text(u"Bab"));
-        showPlain(m_ui.rtf1, tirta::fromCrLf(chapters.text(m_currentColumn)));
-        m_caret = 1;
-        markLine(m_ui.rtf1, 1);
-    } else {
-        m_ui.rtf1->clear();
+    const QString text = found ? chapters.text(m_currentColumn) : QString();
+    if (text.isEmpty()) {
+        // Say that the active translation lacks it, rather than leave the last chapter standing.
+        showPlain(m_ui.rtf1, place + tr(" tidak ada dalam versi ini."));
         m_ui.rtf2->clear();
+        const QSignalBlocker quiet(m_ui.Combo1);
+        m_ui.Combo1->clear();
+        return;
     }
+    showPlain(m_ui.rtf1, tirta::fromCrLf(text));
+    m_caret = 1;
+    markLine(m_ui.rtf1, 1);
     fillVerseList();
     Q_EMIT m_events.chapterChanged(book, chapter);
 }

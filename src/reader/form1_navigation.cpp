@@ -93,6 +93,10 @@ void Form1::List1_Click()
     tirta::ui::BusyCursor busy;
     m_ui.Label1->setText(book + u' ' + QString::number(m_ui.List2->currentRow() + 1));
     fillChapterList(book);
+    if (m_ui.List2->count() == 0) {
+        ShowChapter(); // the book is absent: the pane says so
+        return;
+    }
     m_ui.List2->setCurrentRow(-1);
     m_ui.List2->setCurrentRow(0);
     markLine(m_ui.rtf1, 1);

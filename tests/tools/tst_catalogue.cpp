@@ -108,6 +108,8 @@ private Q_SLOTS:
         QTest::newRow("number that is not one") << u"nr = 2"_s << u"nr = dua"_s << Problem::BadValue << 2;
         QTest::newRow("switch that is not 1 or 0")
             << u"Teks = dua.imp"_s << u"Teks = dua.imp\nLama = ya"_s << Problem::BadValue << 6;
+        QTest::newRow("offer that is not 1 or 0")
+            << u"Teks = dua.imp"_s << u"Teks = dua.imp\nAktif = 2"_s << Problem::BadValue << 6;
         QTest::newRow("translation without book names")
             << u"NamaKitab = modul\n"_s << QString() << Problem::MissingBookNames << 1;
         QTest::newRow("unknown section")
@@ -141,6 +143,19 @@ private Q_SLOTS:
         QCOMPARE(diagnostics[0].problem, problem);
         QCOMPARE(diagnostics[0].file, u"katalog.txt"_s);
         QCOMPARE(diagnostics[0].line, line);
+    }
+
+    void catalogueOffersATranslation()
+    {
+        QString text = kTwoVersions + kMenu;
+        text.replace(u"Teks ="_s, u"Aktif = 0\nTeks ="_s);
+        Diagnostics diagnostics;
+        QVERIFY(!Catalogue::parse(text, u"katalog.txt"_s, {}, &diagnostics));
+        QCOMPARE(diagnostics.size(), 1);
+        QCOMPARE(diagnostics[0].problem, Problem::MissingValue);
+        QVERIFY(diagnostics[0].message.contains(u"Aktif = 1"_s));
+        text.replace(text.lastIndexOf(u"Aktif = 0"_s), 9, u"Aktif = 1"_s);
+        QVERIFY(Catalogue::parse(text, u"katalog.txt"_s, {}, &diagnostics));
     }
 
     void nameFileRefusals_data()

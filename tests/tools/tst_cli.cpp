@@ -90,6 +90,41 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(output));
     }
 
+    void outputMustBeTheDataFile()
+    {
+        QTemporaryDir dir;
+        const tirta::test::SmallInputs inputs { dir.path() };
+        QVERIFY(inputs.write());
+        const QString verses = dir.filePath(u"ayat-satu.txt"_s);
+        const QByteArray before = tirta::test::readBytes(verses);
+        Run run = runTool({ inputs.catalogue(), verses });
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(u"bernama Purnaka2000.dat"_s), qPrintable(run.err));
+        QCOMPARE(runTool({ u"--nama-lain"_s, inputs.catalogue(), verses }).exitCode, 1);
+        QCOMPARE(tirta::test::readBytes(verses), before);
+
+        // Arguments the wrong way round: one line about the data file, not one per "line" of it.
+        const QString dataFile = dir.filePath(u"Purnaka2000.dat"_s);
+        QCOMPARE(runTool({ u"-q"_s, inputs.catalogue(), dataFile }).exitCode, 0);
+        run = runTool({ dataFile, inputs.catalogue() });
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.startsWith(dataFile + u": ini berkas data, bukan katalog"_s), qPrintable(run.err));
+    }
+
+    void warningsAndUnusedBooksAreShown()
+    {
+        QTemporaryDir dir;
+        const tirta::test::SmallInputs inputs { dir.path() };
+        QVERIFY(inputs.write(u"katalog.txt"_s, u"Teks = modul-dua.imp\nNamaKitab = nama-deutero"_s,
+            u"Teks = ayat-tobit.txt\nNamaKitab = nama-deutero"_s));
+        const Run run = runTool({ u"--rinci"_s, inputs.catalogue(), dir.filePath(u"Purnaka2000.dat"_s) });
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QVERIFY2(run.err.contains(inputs.catalogue()
+                     + u":7: peringatan: teks ini juga memuat kitab Deuterokanonika (Tob)"_s),
+            qPrintable(run.err));
+        QVERIFY(run.out.contains(u"    kitab Deuterokanonika yang tidak dipakai: Tob\n"_s));
+    }
+
     void textsMayLiveInAnotherFolder()
     {
         QTemporaryDir dir;

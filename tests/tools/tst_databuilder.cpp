@@ -237,6 +237,10 @@ private Q_SLOTS:
         QTest::newRow("book names missing from the module")
             << u"katalog.txt"_s << u"NamaKitab = nama-dua.txt"_s << u"NamaKitab = modul"_s
             << Problem::MissingBookNames << u"katalog.txt"_s << u"NamaKitab = modul"_s;
+        QTest::newRow("book names from a verse file")
+            << u"katalog.txt"_s << u"Teks = modul-dua.imp\nNamaKitab = nama-dua.txt"_s
+            << u"Teks = ayat-satu.txt\nNamaKitab = modul"_s << Problem::MissingBookNames << u"katalog.txt"_s
+            << u"NamaKitab = modul"_s;
         QTest::newRow("deuterocanonical book name missing")
             << u"nama-deutero.txt"_s << u"AddDan = Tambahan Daniel\n"_s << QString()
             << Problem::MissingBookNames << u"katalog.txt"_s << u"nama-deutero.txt"_s;
@@ -293,9 +297,79 @@ private Q_SLOTS:
         const QString output = tirta::test::writeInput(dir.path(), u"Purnaka2000.dat"_s, u"berkas lama"_s);
         Diagnostics diagnostics;
         QVERIFY(!build(inputs.folder, output, nullptr, &diagnostics));
-        QCOMPARE(diagnostics.value(0).problem, Problem::MissingMark);
+        QCOMPARE(diagnostics.value(0).problem, Problem::BadNumber);
         QCOMPARE(tirta::test::readBytes(output), QByteArray("berkas lama"));
         QCOMPARE(QDir(dir.path()).entryList({ u"*.part"_s }, QDir::Files), QStringList());
+    }
+
+    void outputThatIsAnInputIsRefused_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("catalogue") << u"katalog.txt"_s << u"KATALOG itu sendiri"_s;
+        QTest::newRow("verse file, by another path") << u"keluaran/../ayat-satu.txt"_s << u"katalog.txt:15"_s;
+        QTest::newRow("name file") << u"nama-deutero.txt"_s << u"katalog.txt:20"_s;
+        QTest::newRow("a folder") << u"keluaran"_s << u"ini sebuah folder"_s;
+    }
+
+    void outputThatIsAnInputIsRefused()
+    {
+        QFETCH(QString, output);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        const tirta::test::SmallInputs inputs { dir.path() };
+        QVERIFY(inputs.write() && QDir(dir.path()).mkdir(u"keluaran"_s));
+        const QByteArray before = tirta::test::readBytes(dir.filePath(output));
+        Diagnostics diagnostics;
+        QVERIFY(!build(inputs.folder, dir.filePath(output), nullptr, &diagnostics));
+        QCOMPARE(diagnostics.size(), 1);
+        QVERIFY2(diagnostics[0].message.contains(says), qPrintable(diagnostics[0].message));
+        QCOMPARE(tirta::test::readBytes(dir.filePath(output)), before);
+    }
+
+    void badNameFileIsOneComplaint()
+    {
+        QTemporaryDir dir;
+        const tirta::test::SmallInputs inputs { dir.path() };
+        QVERIFY(inputs.write(u"nama-dua.txt"_s, u"Jude = Kitab Jude"_s, u"Jude Kitab Jude"_s));
+        Diagnostics diagnostics;
+        QVERIFY(!build(inputs.folder, dir.filePath(u"Purnaka2000.dat"_s), nullptr, &diagnostics));
+        QCOMPARE(diagnostics.size(), 1);
+        QCOMPARE(diagnostics[0].line, tirta::test::lineOf(dir.filePath(u"nama-dua.txt"_s), u"Jude Kitab"_s));
+    }
+
+    void warnings_data()
+    {
+        QTest::addColumn<QString>("from"); ///< in the verse file
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("citedFile");
+        QTest::addColumn<QString>("citedText");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("books a translation lacks")
+            << QString() << QString() << u"katalog.txt"_s << u"Teks = modul-dua.imp"_s
+            << u"Terjemahan Dua: 25 kitab tidak ada"_s;
+        QTest::newRow("chapters missing inside a book")
+            << u"Gen\t3\t1"_s << u"Gen\t9\t1"_s << u"ayat-satu.txt"_s << u"Gen\t9"_s
+            << u"Gen: pasal 2 sampai 8 tidak ada"_s;
+    }
+
+    void warnings()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, citedFile);
+        QFETCH(QString, citedText);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        const tirta::test::SmallInputs inputs { dir.path() };
+        QVERIFY(inputs.write(from.isEmpty() ? QString() : u"ayat-satu.txt"_s, from, to));
+        Diagnostics diagnostics;
+        BuildReport report;
+        QVERIFY(build(inputs.folder, dir.filePath(u"Purnaka2000.dat"_s), &report, &diagnostics));
+        const auto found = std::find_if(report.warnings.cbegin(), report.warnings.cend(),
+            [&](const Diagnostic& d) { return d.message.contains(says); });
+        QVERIFY2(found != report.warnings.cend(), qPrintable(report.warnings.value(0).message));
+        QCOMPARE(found->line, tirta::test::lineOf(dir.filePath(citedFile), citedText));
     }
 
     void collidingSourcesAreRefused()

@@ -46,6 +46,29 @@ private Q_SLOTS:
         QTest::newRow("added words with their own blanks")
             << u"<w>many</w> <transChange type='added'>are</transChange> they"_s << false
             << u"many are they"_s;
+        // Added words written onto the word before them: a pronoun the verb takes joins it; after a
+        // name or a negation, and any other added word, it stands apart.
+        QTest::newRow("pronoun added to a command")
+            << u"<w>sáca</w><transChange type='added'>lo</transChange> <w>de</w> aquí"_s << false
+            << u"sácalo de aquí"_s;
+        QTest::newRow("pronoun between a verb and the next word")
+            << u"<w>dános</w><transChange type='added'>lo</transChange><w>hoy</w>."_s << false
+            << u"dánoslo hoy."_s;
+        QTest::newRow("pronoun after a name")
+            << u"la cual <w>Josué</w><transChange type='added'>los</transChange> circuncidó"_s << false
+            << u"la cual Josué los circuncidó"_s;
+        QTest::newRow("pronoun after a negation")
+            << u"<w>Y no</w><transChange type='added'>lo</transChange><w>hizo</w>"_s << false
+            << u"Y no lo hizo"_s;
+        QTest::newRow("added word that is no pronoun")
+            << u"<w>que</w><transChange type='added'>estaba</transChange> en ella"_s << false
+            << u"que estaba en ella"_s;
+        QTest::newRow("word after a closing quotation")
+            << u"<w>righteousness</w>.”</q><w>Then</w> he"_s << false << u"righteousness.” Then he"_s;
+        QTest::newRow("divine name in small capitals")
+            << u"<transChange>the <divineName>Lord</divineName></transChange> and the "
+               u"<divineName><w>LORD’s</w></divineName> law"_s
+            << false << u"the LORD and the LORD’s law"_s;
         QTest::newRow("line group markers between lines")
             << u"than wine!<l eID='g1' level='2'/><lb type='x-p'/><l level='1' sID='g2'/>They are"_s << false
             << u"than wine! They are"_s;
@@ -67,9 +90,9 @@ private Q_SLOTS:
         QTest::newRow("superscription without a full stop")
             << u"<title canonical='true' type='psalm'>ALEPH</title><l sID='b'/>Blessed"_s << true
             << u"ALEPH Blessed"_s;
-        QTest::newRow("psalm title inside a psalm")
-            << u"<title canonical='true' type='psalm'>BETH</title><l sID='b'/>How can"_s << false
-            << u"How can"_s;
+        QTest::newRow("acrostic letter inside a psalm")
+            << u"<title canonical='true' type='psalm'>BETH</title> <l sID='b'/>How can"_s << false
+            << u"BETH How can"_s;
         QTest::newRow("subscription after the last verse")
             << u"<w>Amen</w>. <title>Written to the <transChange>Romans</transChange></title>"_s << true
             << u"Amen."_s;

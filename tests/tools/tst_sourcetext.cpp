@@ -143,12 +143,12 @@ private Q_SLOTS:
         QTest::newRow("verse repeated")
             << false << u"# x\nGen\t1\t1\ta\nGen\t1\t1\tb\n"_s << Problem::VerseRepeated << 3;
         QTest::newRow("line without its verse")
-            << false << u"Gen\t1\t1\ta\nGen\t1\tb\n"_s << Problem::MissingMark << 2;
+            << false << u"Gen\t1\t1\ta\nGen\t1\tb\n"_s << Problem::BadNumber << 2;
         QTest::newRow("line without any tab")
             << false << u"Gen 1:1 Pada mulanya\n"_s << Problem::MissingMark << 1;
         QTest::newRow("chapter that is not a number")
-            << false << u"Gen\tI\t1\ta\n"_s << Problem::MissingMark << 1;
-        QTest::newRow("verse zero") << false << u"Gen\t1\t0\ta\n"_s << Problem::MissingMark << 1;
+            << false << u"Gen\tI\t1\ta\n"_s << Problem::BadNumber << 1;
+        QTest::newRow("verse zero") << false << u"Gen\t1\t0\ta\n"_s << Problem::BadNumber << 1;
     }
 
     void refusals()
@@ -167,6 +167,66 @@ private Q_SLOTS:
         QCOMPARE(diagnostics[0].file, path);
         QCOMPARE(diagnostics[0].line, line);
         QVERIFY(diagnostics[0].toString().startsWith(path + u':' + QString::number(line) + u": "_s));
+    }
+
+    void eachFaultOfALineIsNamed_data()
+    {
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<Problem>("problem");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("no verse") << u"Gen\t1\n"_s << Problem::MissingMark << u"tanpa nomor ayat"_s;
+        QTest::newRow("no text") << u"Gen\t1\t2\n"_s << Problem::MissingText << u"tanpa teks"_s;
+        QTest::newRow("blank for the tab")
+            << u"Gen\t1\t1 Pada\n"_s << Problem::MissingMark << u"bukan spasi"_s;
+        QTest::newRow("part verse") << u"Gen\t1\t5a\ta\n"_s << Problem::BadNumber << u"bukan \"5a\""_s;
+        QTest::newRow("range") << u"Gen\t1\t5-6\ta\n"_s << Problem::BadNumber << u"\"5-6\" adalah rentang"_s;
+        QTest::newRow("chapter 0") << u"Gen\t0\t1\ta\n"_s << Problem::BadNumber << u"pasal 0 tidak ada"_s;
+        QTest::newRow("chapter 151") << u"Gen\t151\t1\ta\n"_s << Problem::OutOfRange
+                                     << u"pasal 151 melebihi 150"_s;
+        QTest::newRow("huge verse") << u"Gen\t1\t2147483647\ta\n"_s << Problem::OutOfRange
+                                    << u"ayat 2147483647 melebihi 176"_s;
+        QTest::newRow("huge chapter in a dump") << u"$$$Genesis 99999999999:1\na\n"_s << Problem::OutOfRange
+                                                << u"pasal 99999999999 melebihi 150"_s;
+    }
+
+    void eachFaultOfALineIsNamed()
+    {
+        QFETCH(QString, content);
+        QFETCH(Problem, problem);
+        QFETCH(QString, says);
+        Diagnostics diagnostics;
+        const QString path = tirta::test::writeInput(m_dir.path(), u"teks.txt"_s, content);
+        QVERIFY(!readSourceText(path, &diagnostics));
+        QCOMPARE(diagnostics.size(), 1);
+        QCOMPARE(diagnostics[0].problem, problem);
+        QCOMPARE(diagnostics[0].line, 1);
+        QVERIFY2(diagnostics[0].message.contains(says), qPrintable(diagnostics[0].message));
+    }
+
+    void textThatIsNotUtf8IsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("Windows-1252")
+            << QByteArray("Gen\t1\t1\ta\nGen\t1\t2\tG\xe9nesis\n") << 2 << u"0xE9"_s;
+        QTest::newRow("data file") << QByteArray("SQLite format 3\0", 16) << 0 << u"basis data"_s;
+    }
+
+    void textThatIsNotUtf8IsRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, line);
+        QFETCH(QString, says);
+        QFile file(m_dir.filePath(u"ayat.txt"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+        file.close();
+        Diagnostics diagnostics;
+        QVERIFY(!readSourceText(file.fileName(), &diagnostics));
+        QCOMPARE(diagnostics.size(), 1);
+        QCOMPARE(diagnostics[0].problem, Problem::NotText);
+        QCOMPARE(diagnostics[0].line, line);
+        QVERIFY2(diagnostics[0].message.contains(says), qPrintable(diagnostics[0].message));
     }
 
     void everyUnknownBookIsNamedOnce()
