@@ -40,6 +40,14 @@ using tirta::ui::MessageBox;
 
 namespace {
 
+/// Shows plain text in a view. Qt gives the new text the format at the caret, which after a
+/// highlight is the last marked word's: bold and coloured. Plain text takes none.
+void showPlainText(QTextEdit* view, const QString& text)
+{
+    view->setCurrentCharFormat(QTextCharFormat());
+    view->setPlainText(text);
+}
+
 /// The file types of "Buka File Teks" and "Simpan Teks ke File".
 QString textFileFilter()
 {
@@ -208,7 +216,7 @@ void Form2::connectSignals()
     connect(m_ui.Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
     connect(m_ui.Command8, &QPushButton::clicked, this, &Form2::Command8_Click);
     connect(m_ui.PicClr, &QToolButton::clicked, this, &Form2::PicClr_Click);
-    connect(m_ui.List1, &QListWidget::currentRowChanged, this, &Form2::List1_Click);
+    connect(m_ui.List1, &QListWidget::itemSelectionChanged, this, &Form2::List1_Click);
     connect(m_ui.List1, &QListWidget::itemDoubleClicked, this, &Form2::cmdShow_Click);
     connect(m_ui.List1, &QListWidget::customContextMenuRequested, this, &Form2::List1_ContextMenu);
     connect(m_ui.cmdShow, &QPushButton::clicked, this, &Form2::cmdShow_Click);
@@ -338,7 +346,7 @@ bool Form2::loadResultFile(const QString& path)
         say(this, tr("Hasil pencarian tidak dapat dibaca dari file ") + path + u'\n' + error);
         return false;
     }
-    m_ui.rt1->setPlainText(tirta::fromCrLf(text));
+    showPlainText(m_ui.rt1, tirta::fromCrLf(text));
     m_ui.rt1->moveCursor(QTextCursor::Start);
     return true;
 }
@@ -402,7 +410,7 @@ void Form2::Command1_Click()
     }
     QTextEdit* view = modeView();
     if (loaded.format == tirta::results::TextFormat::Plain)
-        view->setPlainText(loaded.runs.empty() ? QString() : loaded.runs.front().text);
+        showPlainText(view, loaded.runs.empty() ? QString() : loaded.runs.front().text);
     else
         tirta::results::setRuns(*view->document(), loaded.runs);
     view->moveCursor(QTextCursor::Start);
@@ -468,7 +476,7 @@ void Form2::Command4_Click()
         return;
     QTextEdit* view = modeView();
     const int position = view->textCursor().position();
-    view->setPlainText(tirta::results::plainTextOf(*view->document()));
+    showPlainText(view, tirta::results::plainTextOf(*view->document()));
     view->setFocus();
     QTextCursor cursor = view->textCursor();
     cursor.setPosition(qMin(position, view->document()->characterCount() - 1));
@@ -536,10 +544,18 @@ void Form2::AddToResultList(const tirta::search::ResultEntry& entry, bool optima
     m_ui.List1->addItem(entry.label);
 }
 
+int Form2::selectedEntry() const
+{
+    // The row the keyboard is on (a list that takes the focus gets one) counts only when chosen.
+    const QList<QListWidgetItem*> chosen = m_ui.List1->selectedItems();
+    const int index = chosen.isEmpty() ? -1 : m_ui.List1->row(chosen.first());
+    return index < m_results.size() ? index : -1;
+}
+
 void Form2::showSummary()
 {
-    const int index = m_ui.List1->currentRow();
-    if (index < 0 || index >= m_results.size())
+    const int index = selectedEntry();
+    if (index < 0)
         m_ui.lblKeterangan->clear();
     else
         m_ui.lblKeterangan->setText(tirta::fromCrLf(m_results.at(index).summary));
@@ -554,8 +570,8 @@ void Form2::List1_ContextMenu(const QPoint& position)
 {
     if (m_ui.List1->count() == 0)
         return;
-    const int index = m_ui.List1->currentRow();
-    const bool selected = index >= 0 && index < m_results.size();
+    const int index = selectedEntry();
+    const bool selected = index >= 0;
     m_menus.menuTempHapus->setText(
         selected ? menuText(tirta::search::ResultList::deleteItemCaption(m_results.at(index))) : tr("Hapus"));
     m_menus.menuTempHapus->setEnabled(selected);
@@ -564,19 +580,21 @@ void Form2::List1_ContextMenu(const QPoint& position)
 
 void Form2::menuTempHapus_Click()
 {
-    const int index = m_ui.List1->currentRow();
-    if (index < 0 || index >= m_results.size())
+    const int index = selectedEntry();
+    if (index < 0)
         return;
     m_ui.lblKeterangan->clear();
     m_results.removeAt(index);
     delete m_ui.List1->takeItem(index);
+    // The entry next in line is not chosen by the deletion; the summary stays empty until one is.
+    m_ui.List1->clearSelection();
     showSummary();
 }
 
 void Form2::cmdShow_Click()
 {
-    const int index = m_ui.List1->currentRow();
-    if (index < 0 || index >= m_results.size())
+    const int index = selectedEntry();
+    if (index < 0)
         return;
     if (!loadResultFile(m_results.at(index).path))
         return;

@@ -110,6 +110,8 @@ private:
     QTextEdit* modeView() const;
     /// Loads a result file into `rt1`; false (and a message) when it cannot be read.
     bool loadResultFile(const QString& path);
+    /// The entry chosen in "Daftar Hasil", or -1.
+    int selectedEntry() const;
     void showSummary();
     void paintSwatch();
     void adoptReadingFont();

@@ -689,6 +689,69 @@ private Q_SLOTS:
         QTRY_VERIFY(rt1(form)->hasFocus());
     }
 
+    void removeHighlightRightAfterMarking_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("results") << u"cari"_s;
+        QTest::newRow("clipbook") << u"clipbook"_s;
+    }
+
+    void removeHighlightRightAfterMarking()
+    {
+        // The caret is still on the last marked word, as the marking leaves it.
+        QFETCH(QString, mode);
+        Form2 form(*m_reader);
+        QVERIFY(shown(form, mode));
+        auto* view = mode == u"cari"_s ? rt1(form) : rt2(form);
+        view->setPlainText(u"Abraham memperanakkan Isaac,\nIsaac memperanakkan Yakub."_s);
+        ColourDialog::setNextColour(kRed);
+        QTest::mouseClick(named<QToolButton>(&form, "PicClr"), Qt::LeftButton);
+        named<QLineEdit>(&form, "Text1")->setText(u"Isaac"_s);
+        named<QCheckBox>(&form, "Check1")->setChecked(true);
+        click(form, "Command8");
+        QCOMPARE(lookAt(view, 22).colour, kRed);
+        click(form, "Command4");
+        QVERIFY(!anyMarked(view));
+        QCOMPARE(view->toPlainText(), u"Abraham memperanakkan Isaac,\nIsaac memperanakkan Yakub."_s);
+    }
+
+    void nextTextShownIsPlain_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("search result") << u"search"_s;
+        QTest::newRow("Lihat") << u"list"_s;
+        QTest::newRow("opened text file") << u"open"_s;
+    }
+
+    void nextTextShownIsPlain()
+    {
+        QFETCH(QString, how);
+        Form2 form(*m_reader);
+        QVERIFY(shown(form, u"cari"_s));
+        rt1(form)->setPlainText(u"kasih satu\nkasih dua"_s);
+        named<QLineEdit>(&form, "Text1")->setText(u"kasih"_s);
+        named<QCheckBox>(&form, "Check1")->setChecked(true);
+        click(form, "Command8");
+        QVERIFY(anyMarked(rt1(form)));
+
+        const ResultEntry entry = listedSearch(u"Allah"_s);
+        if (how == u"search"_s) {
+            QVERIFY(form.ShowResultFile(entry.path));
+        } else if (how == u"list"_s) {
+            form.AddToResultList(entry, true);
+            form.ShowPage(u"daftar"_s);
+            list1(form)->setCurrentRow(0);
+            click(form, "cmdShow");
+        } else {
+            const QString name = file(u"catatan.txt"_s);
+            QVERIFY(writeBytes(name, "Pada mulanya Allah\r\n"));
+            FileDialog::setNextFileName(name);
+            click(form, "Command1");
+        }
+        QVERIFY(!form.resultsText().contains(u"kasih satu"_s));
+        QVERIFY(!anyMarked(rt1(form)));
+    }
+
     // ---- the result list ----------------------------------------------------------------------
 
     void listShowsSummaryAndOpensItsFile()
@@ -775,8 +838,37 @@ private Q_SLOTS:
         QCOMPARE(form.resultList().at(0), second);
         QVERIFY(!QFile::exists(first.path));
         QVERIFY(QFile::exists(second.path));
-        QCOMPARE(summary(form)->text(), tirta::fromCrLf(second.summary));
         QCOMPARE(MessageBox::shownCount(), 0);
+    }
+
+    void summaryBelongsToTheChosenEntryOnly()
+    {
+        Form2 form(*m_reader);
+        const ResultEntry first = listedSearch(u"Allah"_s);
+        const ResultEntry second = listedSearch(u"langit"_s);
+        form.AddToResultList(first, true);
+        form.AddToResultList(second, true);
+        QVERIFY(shown(form, u"daftar"_s));
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        // Taking the focus gives the list a current row, but nothing is chosen yet.
+        list1(form)->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(list1(form)->hasFocus());
+        QCOMPARE(summary(form)->text(), QString());
+
+        QTest::keyClick(list1(form), Qt::Key_Down);
+        QCOMPARE(summary(form)->text(),
+            tirta::fromCrLf(list1(form)->currentRow() == 0 ? first.summary : second.summary));
+        QTest::mouseClick(list1(form)->viewport(), Qt::LeftButton, {},
+            list1(form)->visualItemRect(list1(form)->item(0)).center());
+        QCOMPARE(summary(form)->text(), tirta::fromCrLf(first.summary));
+        // Deleted, the entry takes its summary along; the next one is not chosen by that.
+        named<QAction>(&form, "menuTempHapus")->trigger();
+        QCOMPARE(list1(form)->count(), 1);
+        QCOMPARE(summary(form)->text(), QString());
+        // "Lihat" works on the chosen entry only.
+        click(form, "cmdShow");
+        QCOMPARE(form.mode(), u"daftar"_s);
     }
 
     void clearingTheListAsksFirst()
