@@ -3,6 +3,7 @@
 #include "foundation/safefile.h"
 #include "foundation/tempfolder.h"
 #include "results/colourdialog.h"
+#include "results/pageview.h"
 #include "results/printing.h"
 #include "results/textfiles.h"
 #include "search/highlight.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -30,7 +32,6 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabBar>
-#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -39,14 +40,6 @@ using namespace Qt::StringLiterals;
 using tirta::ui::MessageBox;
 
 namespace {
-
-/// Shows plain text in a view. Qt gives the new text the format at the caret, which after a
-/// highlight is the last marked word's: bold and coloured. Plain text takes none.
-void showPlainText(QTextEdit* view, const QString& text)
-{
-    view->setCurrentCharFormat(QTextCharFormat());
-    view->setPlainText(text);
-}
 
 /// The file types of "Buka File Teks" and "Simpan Teks ke File".
 QString textFileFilter()
@@ -133,10 +126,8 @@ void Form2::buildUi()
     // The two text views and the list share one place; a view not in front keeps its text and
     // selection.
     auto view = [this](const char* name) {
-        auto* text = new QTextEdit(this);
+        auto* text = new tirta::results::PageView(this);
         text->setObjectName(QString::fromLatin1(name));
-        text->setAcceptRichText(false);
-        text->setLineWrapMode(QTextEdit::WidgetWidth);
         return text;
     };
     m_ui.rt1 = view("rt1");
@@ -331,7 +322,7 @@ void Form2::SSTab1_Click(int index)
         ApplyMode(kModeResults);
 }
 
-QTextEdit* Form2::modeView() const
+tirta::results::PageView* Form2::modeView() const
 {
     return m_mode == kModeResults ? m_ui.rt1 : m_ui.rt2;
 }
@@ -346,8 +337,7 @@ bool Form2::loadResultFile(const QString& path)
         say(this, tr("Hasil pencarian tidak dapat dibaca dari file ") + path + u'\n' + error);
         return false;
     }
-    showPlainText(m_ui.rt1, tirta::fromCrLf(text));
-    m_ui.rt1->moveCursor(QTextCursor::Start);
+    m_ui.rt1->setPlainText(tirta::fromCrLf(text));
     return true;
 }
 
@@ -361,20 +351,18 @@ bool Form2::ShowResultFile(const QString& path)
 
 QString Form2::resultsText() const
 {
-    return tirta::results::plainTextOf(*m_ui.rt1->document());
+    return m_ui.rt1->toPlainText();
 }
 
 void Form2::AppendToClipBook(const QString& text)
 {
-    QTextCursor cursor(m_ui.rt2->document());
-    cursor.movePosition(QTextCursor::End);
-    // A plain format: a colour marked at the end must not run on into the new text.
-    cursor.insertText(tirta::fromCrLf(text), QTextCharFormat());
+    // Appended text is plain: a colour marked at the end does not run on into it.
+    m_ui.rt2->appendPlainText(tirta::fromCrLf(text));
 }
 
 QString Form2::clipBookText() const
 {
-    return tirta::results::plainTextOf(*m_ui.rt2->document());
+    return m_ui.rt2->toPlainText();
 }
 
 // ---- the text tools -----------------------------------------------------------------------------
@@ -408,12 +396,11 @@ void Form2::Command1_Click()
         MessageBox::warning(this, name + u"\n\n"_s + why + u"\n\n"_s + tr("Teks yang tampil tidak diubah."));
         return;
     }
-    QTextEdit* view = modeView();
+    tirta::results::PageView* view = modeView();
     if (loaded.format == tirta::results::TextFormat::Plain)
-        showPlainText(view, loaded.runs.empty() ? QString() : loaded.runs.front().text);
+        view->setPlainText(loaded.runs.empty() ? QString() : loaded.runs.front().text);
     else
-        tirta::results::setRuns(*view->document(), loaded.runs);
-    view->moveCursor(QTextCursor::Start);
+        view->setRuns(loaded.runs);
 }
 
 void Form2::Command2_Click()
@@ -430,13 +417,13 @@ void Form2::Command2_Click()
         else if (filter.contains(u"*.txt"_s))
             name += u".txt"_s;
     }
-    const QTextEdit* view = modeView();
+    const tirta::results::PageView* view = modeView();
     tirta::rtf::WriteOptions options;
     options.fontName = view->font().family();
     if (view->font().pointSize() > 0)
         options.fontSize = view->font().pointSize();
     const QByteArray bytes
-        = tirta::results::encodeDocument(*view->document(), tirta::results::formatForFileName(name), options);
+        = tirta::results::encodePage(view->page(), tirta::results::formatForFileName(name), options);
     QString error;
     if (!tirta::writeFileWhole(name, bytes, &error))
         MessageBox::warning(this, tr("Teks tidak dapat disimpan ke file ") + name + u"\n\n"_s + error);
@@ -444,8 +431,16 @@ void Form2::Command2_Click()
 
 int Form2::printView(QPrinter& printer)
 {
-    const QTextEdit* view = modeView();
-    return tirta::results::printText(*view->document(), view->font(), printer);
+    // A copy: the text may change while the pages go out and the window answers between them.
+    const tirta::results::PageText text = modeView()->page();
+    const QFont font = modeView()->font();
+    const QPointer<Form2> self(this);
+    m_ui.Command3->setEnabled(false);
+    const int pages
+        = tirta::results::printText(text, font, printer, [] { QCoreApplication::processEvents(); });
+    if (self)
+        m_ui.Command3->setEnabled(true);
+    return pages;
 }
 
 void Form2::Command3_Click()
@@ -474,13 +469,10 @@ void Form2::Command4_Click()
 {
     if (m_mode == kModeList)
         return;
-    QTextEdit* view = modeView();
-    const int position = view->textCursor().position();
-    showPlainText(view, tirta::results::plainTextOf(*view->document()));
+    tirta::results::PageView* view = modeView();
+    view->clearLooks();
     view->setFocus();
-    QTextCursor cursor = view->textCursor();
-    cursor.setPosition(qMin(position, view->document()->characterCount() - 1));
-    view->setTextCursor(cursor);
+    view->setSelection(view->position(), view->position());
 }
 
 void Form2::Command8_Click()
@@ -504,7 +496,7 @@ void Form2::Command8_Click()
     // The marking lets the event loop run; the window may be gone when it returns.
     const QPointer<Form2> self(this);
     tirta::search::HighlightWord(
-        modeView(), m_ui.Text1->text(), m_ui.Check1->isChecked(), stopRequested, m_highlightColour);
+        *modeView(), m_ui.Text1->text(), m_ui.Check1->isChecked(), stopRequested, m_highlightColour);
     if (self)
         m_ui.Command8->setText(tr("Highlight"));
 }

@@ -17,11 +17,13 @@ class QPrinter;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
-class QTextEdit;
 class QToolButton;
 
 namespace tirta::ui {
 class Reader;
+}
+namespace tirta::results {
+class PageView;
 }
 
 /// The results window: three pages on tabs. "Hasil Pencarian" shows the last result file (or a file
@@ -107,7 +109,7 @@ private:
     void menuTempHapus_Click();
 
     /// The view of the text page in front: `rt1` on the results page, `rt2` otherwise.
-    QTextEdit* modeView() const;
+    tirta::results::PageView* modeView() const;
     /// Loads a result file into `rt1`; false (and a message) when it cannot be read.
     bool loadResultFile(const QString& path);
     /// The entry chosen in "Daftar Hasil", or -1.
@@ -131,8 +133,8 @@ private:
         QPushButton* Command8 = nullptr;
         QToolButton* PicClr = nullptr;
         QStackedWidget* pages = nullptr; ///< rt1, rt2 and Frame2 in the same place
-        QTextEdit* rt1 = nullptr;
-        QTextEdit* rt2 = nullptr;
+        tirta::results::PageView* rt1 = nullptr;
+        tirta::results::PageView* rt2 = nullptr;
         QFrame* Frame2 = nullptr;
         QLabel* lblHeader = nullptr;
         QListWidget* List1 = nullptr;
