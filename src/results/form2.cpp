@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "foundation/fileproblem.h"
 #include "foundation/safefile.h"
 #include "foundation/tempfolder.h"
 #include "results/colourdialog.h"
@@ -18,6 +19,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -33,6 +36,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTextEdit>
+#include <QThread>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -331,13 +335,15 @@ tirta::results::PageView* Form2::modeView() const
 
 bool Form2::loadResultFile(const QString& path)
 {
-    QString error;
-    const QString text = tirta::search::readResultFile(path, &error);
-    if (!error.isEmpty() || !QFileInfo(path).isFile()) {
-        say(this, tr("Hasil pencarian tidak dapat dibaca dari file ") + path + u'\n' + error);
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        say(this,
+            tr("Hasil pencarian tidak dapat dibaca dari file ") + path + u"\n\n"_s
+                + tirta::readProblem(path));
         return false;
     }
-    m_ui.rt1->setPlainText(tirta::fromCrLf(text));
+    // Read, decoded and converted with as few copies as can be: a result may hold the whole Bible.
+    m_ui.rt1->setPlainText(tirta::results::withNewlines(QString::fromUtf8(file.readAll())));
     return true;
 }
 
@@ -377,7 +383,7 @@ void Form2::Command1_Click()
         QString why;
         switch (loaded.error) {
         case tirta::results::LoadError::Unreadable:
-            why = tr("File ini tidak dapat dibaca.") + u'\n' + loaded.detail;
+            why = tr("File ini tidak dapat dibaca.") + u' ' + tirta::readProblem(name);
             break;
         case tirta::results::LoadError::TooLarge:
             why = tr("File ini terlalu besar untuk dibuka.");
@@ -422,11 +428,31 @@ void Form2::Command2_Click()
     options.fontName = view->font().family();
     if (view->font().pointSize() > 0)
         options.fontSize = view->font().pointSize();
-    const QByteArray bytes
-        = tirta::results::encodePage(view->page(), tirta::results::formatForFileName(name), options);
-    QString error;
-    if (!tirta::writeFileWhole(name, bytes, &error))
-        MessageBox::warning(this, tr("Teks tidak dapat disimpan ke file ") + name + u"\n\n"_s + error);
+    // A result of thousands of verses takes a while to encode and write; that happens beside the
+    // window, on a copy of the text, while the window goes on answering.
+    const tirta::results::PageText text = view->page();
+    const tirta::results::TextFormat format = tirta::results::formatForFileName(name);
+    bool written = false;
+    std::unique_ptr<QThread> worker(QThread::create([&text, &written, &name, format, options] {
+        QString error;
+        written = tirta::writeFileWhole(name, tirta::results::encodePage(text, format, options), &error);
+    }));
+    const QPointer<Form2> self(this);
+    m_ui.Command2->setEnabled(false);
+    {
+        const tirta::ui::BusyCursor busy;
+        QEventLoop loop;
+        connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+        worker->start();
+        loop.exec();
+    }
+    worker->wait();
+    if (!self)
+        return;
+    m_ui.Command2->setEnabled(true);
+    if (!written)
+        MessageBox::warning(
+            this, tr("Teks tidak dapat disimpan ke file ") + name + u"\n\n"_s + tirta::writeProblem(name));
 }
 
 int Form2::printView(QPrinter& printer)

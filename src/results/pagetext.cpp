@@ -4,6 +4,26 @@
 
 namespace tirta::results {
 
+QString withNewlines(QString text)
+{
+    if (!text.contains(u'\r'))
+        return text;
+    QChar* data = text.data();
+    const qsizetype size = text.size();
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (data[i] == u'\r') {
+            data[kept++] = u'\n';
+            if (i + 1 < size && data[i + 1] == u'\n')
+                ++i;
+        } else {
+            data[kept++] = data[i];
+        }
+    }
+    text.truncate(kept);
+    return text;
+}
+
 PageText::PageText(const QString& text)
     : m_text(text)
 {

@@ -29,6 +29,10 @@ struct Mark
     Look look;
 };
 
+/// Text read from a file with its CR LF (and lone CR) line ends as "\n", converted in place: a result
+/// of many megabytes is not copied for it.
+QString withNewlines(QString text);
+
 /// The text of a results or ClipBook page: plain text with "\n" line breaks, split into
 /// paragraphs, and the looks of its stretches kept beside it. Nothing is laid out here, so a text
 /// of many megabytes loads, marks and unmarks in one pass over it.

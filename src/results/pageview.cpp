@@ -58,12 +58,15 @@ PageView::~PageView() = default;
 
 void PageView::setPlainText(const QString& text)
 {
+    // The old text goes first: two results of the whole Bible need not be held at once.
+    m_page = PageText();
     m_page = PageText(text);
     resetText();
 }
 
 void PageView::setRuns(const std::vector<rtf::Run>& runs)
 {
+    m_page = PageText();
     m_page = PageText::fromRuns(runs);
     resetText();
 }

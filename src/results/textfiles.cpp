@@ -64,7 +64,6 @@ LoadedText readTextFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         loaded.error = LoadError::Unreadable;
-        loaded.detail = file.errorString();
         return loaded;
     }
     if (file.size() > kMaxTextFileSize) {
@@ -74,7 +73,6 @@ LoadedText readTextFile(const QString& path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         loaded.error = LoadError::Unreadable;
-        loaded.detail = file.errorString();
         return loaded;
     }
 
@@ -95,7 +93,7 @@ LoadedText readTextFile(const QString& path)
         loaded.error = LoadError::NotText;
         return loaded;
     }
-    loaded.runs.push_back(rtf::Run { fromCrLf(decodeText(bytes)), false, std::nullopt });
+    loaded.runs.push_back(rtf::Run { withNewlines(decodeText(bytes)), false, std::nullopt });
     return loaded;
 }
 

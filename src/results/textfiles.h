@@ -48,7 +48,6 @@ struct LoadedText
     TextFormat format = TextFormat::Plain;
     std::vector<rtf::Run> runs; ///< line breaks as "\n"
     LoadError error = LoadError::None;
-    QString detail; ///< the system's reason when the file could not be read
 
     bool ok() const { return error == LoadError::None; }
 };

@@ -432,6 +432,40 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(file(u"tidak-ada/hasil.txt"_s)));
     }
 
+    void fileErrorsSayWhatToDoInIndonesian_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("advice");
+        QTest::newRow("result file gone") << u"result"_s << u"File itu tidak ada (lagi)."_s;
+        QTest::newRow("opened file gone") << u"open"_s << u"File itu tidak ada (lagi)."_s;
+        QTest::newRow("folder opened as a file") << u"open folder"_s << u"bukan file"_s;
+        QTest::newRow("save into a missing folder") << u"save"_s << u"Folder tujuan tidak ada."_s;
+        QTest::newRow("save over a folder") << u"save folder"_s << u"Ketik nama file yang lain."_s;
+    }
+
+    void fileErrorsSayWhatToDoInIndonesian()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, advice);
+        Form2 form(*m_reader);
+        QVERIFY(QDir(m_files->path()).mkdir(u"map.txt"_s));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        if (how == u"result"_s) {
+            form.ShowResultFile(file(u"~ty1.tmp"_s));
+        } else if (how.startsWith(u"open"_s)) {
+            FileDialog::setNextFileName(how == u"open"_s ? file(u"hilang.txt"_s) : file(u"map.txt"_s));
+            click(form, "Command1");
+        } else {
+            FileDialog::setNextFileName(how == u"save"_s ? file(u"hilang/hasil.txt"_s) : file(u"map.txt"_s));
+            click(form, "Command2");
+        }
+        const QString text = MessageBox::lastText();
+        QVERIFY2(text.contains(advice), qPrintable(text));
+        // The system's own (English) reason is not shown.
+        for (const QString& english : { u"No such"_s, u"directory"_s, u"denied"_s, u"Unknown error"_s })
+            QVERIFY2(!text.contains(english, Qt::CaseInsensitive), qPrintable(text));
+    }
+
     void openPlainTextIntoTheResultsPage()
     {
         Form2 form(*m_reader);

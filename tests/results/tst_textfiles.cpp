@@ -166,7 +166,6 @@ private Q_SLOTS:
     {
         const LoadedText loaded = readTextFile(m_dir.filePath(u"tidak-ada.txt"_s));
         QCOMPARE(loaded.error, LoadError::Unreadable);
-        QVERIFY(!loaded.detail.isEmpty());
     }
 };
 
