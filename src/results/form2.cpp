@@ -2,6 +2,7 @@
 
 #include "foundation/fileproblem.h"
 #include "foundation/safefile.h"
+#include "foundation/settings.h"
 #include "foundation/tempfolder.h"
 #include "results/colourdialog.h"
 #include "results/pageview.h"
@@ -31,12 +32,14 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabBar>
 #include <QTextEdit>
 #include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -233,6 +236,14 @@ void Form2::Form_Load()
         widget->setFont(font);
     }
     resize(720, 540);
+    // Where the user puts the window is kept once it has rested there a moment.
+    m_placeTimer = new QTimer(this);
+    m_placeTimer->setSingleShot(true);
+    m_placeTimer->setInterval(400);
+    connect(m_placeTimer, &QTimer::timeout, this, &Form2::rememberPlace);
+    const QByteArray stored
+        = QByteArray::fromBase64(m_reader.settings().read(tirta::setting::posHasil).toLatin1());
+    m_placed = !stored.isEmpty() && restoreGeometry(stored);
     ApplyMode(kModeResults);
 }
 
@@ -247,6 +258,51 @@ void Form2::showEvent(QShowEvent* event)
 {
     adoptReadingFont();
     QWidget::showEvent(event);
+}
+
+void Form2::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (isVisible())
+        m_placeTimer->start();
+}
+
+void Form2::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (isVisible())
+        m_placeTimer->start();
+}
+
+void Form2::rememberPlace()
+{
+    const QString place = QString::fromLatin1(saveGeometry().toBase64());
+    tirta::SettingsStore& settings = m_reader.settings();
+    if (settings.read(tirta::setting::posHasil) != place)
+        settings.write(tirta::setting::posHasil, place);
+}
+
+void Form2::placeClearOfSearchBar()
+{
+    QWidget* main = m_reader.mainWindow();
+    const QWidget* bar = main ? main->findChild<QWidget*>(u"picSearchBar"_s) : nullptr;
+    if (!bar || !bar->isVisible())
+        return;
+    const QRect keep(bar->mapToGlobal(QPoint(0, 0)), bar->size());
+    const QRect screen = main->screen()->availableGeometry();
+    // The frame is not known before the window is shown; the title bar is most of it.
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+    constexpr int kGap = 8;
+    const int below = screen.bottom() - (keep.bottom() + kGap + titleBar);
+    const int above = keep.top() - kGap - titleBar - screen.top();
+    const int room = std::max(below, above);
+    if (room < minimumSizeHint().height())
+        return; // no room either way: the window system places it
+    const int height = std::min(this->height(), room);
+    const int left = std::clamp(
+        main->frameGeometry().left(), screen.left(), std::max(screen.left(), screen.right() - width()));
+    const int top = below >= above ? keep.bottom() + kGap + titleBar : keep.top() - kGap - height;
+    setGeometry(left, top, width(), height);
 }
 
 void Form2::closeEvent(QCloseEvent* event)
@@ -309,6 +365,10 @@ void Form2::ApplyMode(const QString& mode)
 void Form2::ShowPage(const QString& mode)
 {
     ApplyMode(mode);
+    if (!m_placed && !isVisible()) {
+        placeClearOfSearchBar();
+        m_placed = true;
+    }
     show();
     raise();
     activateWindow();

@@ -17,6 +17,7 @@ class QPrinter;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
+class QTimer;
 class QToolButton;
 
 namespace tirta::ui {
@@ -86,6 +87,8 @@ protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildUi();
@@ -117,6 +120,10 @@ private:
     void showSummary();
     void paintSwatch();
     void adoptReadingFont();
+    /// The first time: below (or above) the main window's search bar, so that the next query can be
+    /// typed without moving this window.
+    void placeClearOfSearchBar();
+    void rememberPlace();
 
     tirta::ui::Reader& m_reader;
     struct Ui
@@ -155,4 +162,6 @@ private:
     bool m_escStop = false; ///< a running highlight is asked to stop
     tirta::search::ResultList m_results; ///< the entries of List1: label, file and summary
     QString m_printerOutputFile;
+    QTimer* m_placeTimer = nullptr;
+    bool m_placed = false; ///< placed by the user (stored) or by `placeClearOfSearchBar`
 };

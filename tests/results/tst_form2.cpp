@@ -1,6 +1,7 @@
 #include "foundation/datasession.h"
 #include "foundation/rtf.h"
 #include "foundation/safefile.h"
+#include "foundation/settings.h"
 #include "info/fakereader.h"
 #include "results/colourdialog.h"
 #include "results/form2.h"
@@ -241,6 +242,31 @@ private Q_SLOTS:
         // A tag the window does not know shows the results page.
         form.ShowPage(u"lain"_s);
         QCOMPARE(form.mode(), u"cari"_s);
+    }
+
+    void firstPlacedClearOfTheSearchBarThenWhereTheUserPutsIt()
+    {
+        m_reader->window.setGeometry(100, 80, 800, 600);
+        auto* bar = new QWidget(&m_reader->window);
+        bar->setObjectName(u"picSearchBar"_s);
+        bar->setGeometry(0, 60, 800, 40);
+        m_reader->window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_reader->window));
+        const QRect searchBar(bar->mapToGlobal(QPoint(0, 0)), bar->size());
+        {
+            Form2 form(*m_reader);
+            QVERIFY(shown(form, u"cari"_s));
+            QVERIFY2(!form.frameGeometry().intersects(searchBar),
+                qPrintable(u"%1,%2"_s.arg(form.frameGeometry().top()).arg(searchBar.bottom())));
+            form.move(150, 300);
+            QTRY_VERIFY(!m_reader->settings().read(tirta::setting::posHasil).isEmpty());
+        }
+        Form2 again(*m_reader);
+        QVERIFY(shown(again, u"cari"_s));
+        QCOMPARE(again.pos(), QPoint(150, 300));
+        m_reader->settings().remove(tirta::setting::posHasil);
+        delete bar;
+        m_reader->window.hide();
     }
 
     void clickingATabChangesTheMode()
