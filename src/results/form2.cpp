@@ -538,6 +538,8 @@ void Form2::Command3_Click()
         != QMessageBox::Ok)
         return;
     int pages = -1;
+    // The window answers between pages and may be gone when the printing ends.
+    const QPointer<Form2> self(this);
     {
         const tirta::ui::BusyCursor busy;
         QPrinter printer(QPrinter::HighResolution);
@@ -547,7 +549,7 @@ void Form2::Command3_Click()
         }
         pages = printView(printer);
     }
-    if (pages < 0)
+    if (self && pages < 0)
         MessageBox::warning(this, tr("Teks tidak dapat dicetak. Periksa apakah printer sudah terpasang."));
 }
 
