@@ -10,6 +10,8 @@
 //   memory      what the results window adds to the resident size; floor: the text itself (UTF-16)
 //   blocked     the longest time the event loop did not run during each step; floor: 100 ms
 // and the targets: shown <= 300 ms, highlight and removal <= 500 ms, memory <= 30 MB.
+#include "resident.h"
+
 #include "foundation/memory.h"
 #include "foundation/safefile.h"
 #include "foundation/tempfolder.h"
@@ -41,18 +43,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-double residentMegabytes()
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return -1;
-}
 
 double ms(const QElapsedTimer& clock)
 {

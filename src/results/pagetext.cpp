@@ -186,6 +186,23 @@ std::vector<Mark> PageText::marksIn(int from, int to) const
     return marks;
 }
 
+QList<QTextLayout::FormatRange> PageText::paragraphFormats(int paragraph) const
+{
+    const int start = paragraphStart(paragraph);
+    QList<QTextLayout::FormatRange> formats;
+    for (const Mark& mark : marksIn(start, start + paragraphLength(paragraph))) {
+        QTextLayout::FormatRange range;
+        range.start = mark.start - start;
+        range.length = mark.length;
+        if (mark.look.bold)
+            range.format.setFontWeight(QFont::Bold);
+        if (mark.look.colour)
+            range.format.setForeground(QColor::fromRgb(*mark.look.colour));
+        formats << range;
+    }
+    return formats;
+}
+
 std::vector<rtf::Run> PageText::runs() const
 {
     std::vector<rtf::Run> runs;

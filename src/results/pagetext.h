@@ -2,9 +2,11 @@
 
 #include "foundation/rtf.h"
 
+#include <QList>
 #include <QRgb>
 #include <QString>
 #include <QStringView>
+#include <QTextLayout>
 
 #include <optional>
 #include <vector>
@@ -69,6 +71,9 @@ public:
     std::vector<Mark> marksIn(int from, int to) const;
     /// The whole text in runs of one look.
     std::vector<rtf::Run> runs() const;
+
+    /// The looks of a paragraph as formats of its layout, positions counted in the paragraph.
+    QList<QTextLayout::FormatRange> paragraphFormats(int paragraph) const;
 
 private:
     /// Where a look begins; it lasts until the next one begins.

@@ -187,19 +187,7 @@ QTextLayout& PageView::layout(int paragraph) const
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout->setTextOption(option);
-    const int start = m_page.paragraphStart(paragraph);
-    QList<QTextLayout::FormatRange> formats;
-    for (const Mark& mark : m_page.marksIn(start, start + m_page.paragraphLength(paragraph))) {
-        QTextLayout::FormatRange range;
-        range.start = mark.start - start;
-        range.length = mark.length;
-        if (mark.look.bold)
-            range.format.setFontWeight(QFont::Bold);
-        if (mark.look.colour)
-            range.format.setForeground(QColor::fromRgb(*mark.look.colour));
-        formats << range;
-    }
-    layout->setFormats(formats);
+    layout->setFormats(m_page.paragraphFormats(paragraph));
     const qreal width = std::max(1, viewport()->width() - 2 * kMargin);
     qreal y = 0;
     layout->beginLayout();

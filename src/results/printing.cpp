@@ -23,21 +23,9 @@ int paintPages(const PageText& text, const QFont& font, QPainter& painter, const
     // One paragraph is laid out at a time: a result of thousands of pages needs no more memory than
     // its longest paragraph.
     for (int paragraph = 0; paragraph < text.paragraphCount(); ++paragraph) {
-        const int start = text.paragraphStart(paragraph);
         QTextLayout layout(text.paragraph(paragraph).toString(), font, painter.device());
         layout.setTextOption(option);
-        QList<QTextLayout::FormatRange> formats;
-        for (const Mark& mark : text.marksIn(start, start + text.paragraphLength(paragraph))) {
-            QTextLayout::FormatRange range;
-            range.start = mark.start - start;
-            range.length = mark.length;
-            if (mark.look.bold)
-                range.format.setFontWeight(QFont::Bold);
-            if (mark.look.colour)
-                range.format.setForeground(QColor::fromRgb(*mark.look.colour));
-            formats << range;
-        }
-        layout.setFormats(formats);
+        layout.setFormats(text.paragraphFormats(paragraph));
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
             line.setLineWidth(pageSize.width());

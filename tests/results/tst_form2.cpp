@@ -127,6 +127,13 @@ class Form2Test : public QObject
     {
         QTest::mouseClick(named<QPushButton>(&form, button), Qt::LeftButton);
     }
+    /// "Highlight" of `word` with "Kata Tepat" ticked.
+    static void highlightExact(Form2& form, const QString& word)
+    {
+        named<QLineEdit>(&form, "Text1")->setText(word);
+        named<QCheckBox>(&form, "Check1")->setChecked(true);
+        click(form, "Command8");
+    }
 
     tirta::search::Request request(const QString& text) const
     {
@@ -306,9 +313,7 @@ private Q_SLOTS:
         form.AppendToClipBook(u"Yohanes 3:16 kasih Allah\n\n"_s);
         QVERIFY(shown(form, u"clipbook"_s));
         QCOMPARE(form.mode(), u"clipbook"_s);
-        named<QLineEdit>(&form, "Text1")->setText(u"kasih"_s);
-        named<QCheckBox>(&form, "Check1")->setChecked(true);
-        click(form, "Command8");
+        highlightExact(form, u"kasih"_s);
         QCOMPARE(lookAt(rt2(form), 13).colour, kBlue);
 
         form.AppendToClipBook(u"Kejadian 1:1 Pada mulanya\n\n"_s);
@@ -389,9 +394,7 @@ private Q_SLOTS:
         Form2 form(*m_reader);
         QVERIFY(shown(form, u"cari"_s));
         rt1(form)->setPlainText(u"Yohanes 3\n3:16 Karena begitu besar kasih Allah \u2014 Kasih.\n"_s);
-        named<QLineEdit>(&form, "Text1")->setText(u"kasih"_s);
-        named<QCheckBox>(&form, "Check1")->setChecked(true);
-        click(form, "Command8");
+        highlightExact(form, u"kasih"_s);
 
         const QString saved = file(u"HASIL.RTF"_s);
         FileDialog::setNextFileName(saved);
@@ -605,9 +608,7 @@ private Q_SLOTS:
         QVERIFY(shown(form, u"cari"_s));
         QCOMPARE(form.highlightColour(), kBlue);
         rt1(form)->setPlainText(u"kasih satu\nkasih dua\ndan kasih tiga, Kasih."_s);
-        named<QLineEdit>(&form, "Text1")->setText(u"kasih"_s);
-        named<QCheckBox>(&form, "Check1")->setChecked(true);
-        click(form, "Command8");
+        highlightExact(form, u"kasih"_s);
         const QList<int> found = occurrences(rt1(form), u"kasih"_s);
         QCOMPARE(found.size(), 4);
         for (int at : found.mid(0, 3))
@@ -639,9 +640,7 @@ private Q_SLOTS:
         QVERIFY(swatch->styleSheet().contains(kRed.name()));
 
         rt1(form)->setPlainText(u"kasih"_s);
-        named<QLineEdit>(&form, "Text1")->setText(u"kasih"_s);
-        named<QCheckBox>(&form, "Check1")->setChecked(true);
-        click(form, "Command8");
+        highlightExact(form, u"kasih"_s);
         QCOMPARE(lookAt(rt1(form), 0).colour, kRed);
     }
 
@@ -717,9 +716,7 @@ private Q_SLOTS:
         Form2 form(*m_reader);
         QVERIFY(shown(form, u"cari"_s));
         rt1(form)->setPlainText(u"kasih satu\nkasih dua"_s);
-        named<QLineEdit>(&form, "Text1")->setText(u"kasih"_s);
-        named<QCheckBox>(&form, "Check1")->setChecked(true);
-        click(form, "Command8");
+        highlightExact(form, u"kasih"_s);
         QVERIFY(anyMarked(rt1(form)));
         rt1(form)->setSelection(7, 7);
 
@@ -753,9 +750,7 @@ private Q_SLOTS:
         view->setPlainText(u"Abraham memperanakkan Isaac,\nIsaac memperanakkan Yakub."_s);
         ColourDialog::setNextColour(kRed);
         QTest::mouseClick(named<QToolButton>(&form, "PicClr"), Qt::LeftButton);
-        named<QLineEdit>(&form, "Text1")->setText(u"Isaac"_s);
-        named<QCheckBox>(&form, "Check1")->setChecked(true);
-        click(form, "Command8");
+        highlightExact(form, u"Isaac"_s);
         QCOMPARE(lookAt(view, 22).colour, kRed);
         click(form, "Command4");
         QVERIFY(!anyMarked(view));
@@ -776,9 +771,7 @@ private Q_SLOTS:
         Form2 form(*m_reader);
         QVERIFY(shown(form, u"cari"_s));
         rt1(form)->setPlainText(u"kasih satu\nkasih dua"_s);
-        named<QLineEdit>(&form, "Text1")->setText(u"kasih"_s);
-        named<QCheckBox>(&form, "Check1")->setChecked(true);
-        click(form, "Command8");
+        highlightExact(form, u"kasih"_s);
         QVERIFY(anyMarked(rt1(form)));
 
         const ResultEntry entry = listedSearch(u"Allah"_s);
