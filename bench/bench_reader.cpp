@@ -1,6 +1,8 @@
 // Opens the reader on a data file the way the program does and times a chapter change, the work
 // behind every click in the chapter list. Run by hand, headless:
 //     QT_QPA_PLATFORM=offscreen build/bench/bench_reader data
+#include "resident.h"
+
 #include "reader/form1.h"
 
 #include <QAction>
@@ -20,21 +22,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-double residentMegabytes()
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return -1;
-}
-
-} // namespace
+namespace { } // namespace
 
 int main(int argc, char** argv)
 {

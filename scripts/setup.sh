@@ -5,4 +5,4 @@ set -eu
 cd "$(dirname "$0")/.."
 
 sh scripts/install-packages.sh build-essential cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev \
-    fontconfig fonts-dejavu-core fonts-liberation2 xvfb xauth
+    qt6-l10n-tools fontconfig fonts-dejavu-core fonts-liberation2 xvfb xauth

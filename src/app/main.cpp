@@ -1,3 +1,4 @@
+#include "foundation/memory.h"
 #include "foundation/settings.h"
 #include "foundation/version.h"
 #include "reader/form1.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv)
 {
     QElapsedTimer clock;
     clock.start();
+    tirta::returnLargeBlocksToSystem();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1StringView(tirta::kProductName));
     QApplication::setApplicationVersion(tirta::versionNumbers());

@@ -35,6 +35,7 @@ const SettingKey perj { u"kitab"_s, u"perj"_s, u"1"_s };
 const SettingKey buku { u"kitab"_s, u"buku"_s, u"0"_s };
 const SettingKey pasal { u"kitab"_s, u"pasal"_s, u"0"_s };
 const SettingKey padanan { u"kitab"_s, u"padanan"_s, u"1"_s };
+const SettingKey posHasil { u"Opsi"_s, u"posHasil"_s, QString() };
 } // namespace setting
 
 SettingsStore::SettingsStore(QString folder, QString applicationName)
@@ -212,10 +213,11 @@ std::vector<SettingsStore::Change> exitSaveList(const ExitState& s)
 std::vector<SettingsStore::Change> exitDeleteList()
 {
     std::vector<SettingsStore::Change> list;
-    for (const SettingKey* key : { &setting::pbar, &setting::tbar, &setting::sbar, &setting::klist,
-             &setting::bbar, &setting::tip, &setting::flush, &setting::optimal, &setting::splitIntro,
-             &setting::saveset, &setting::etika, &setting::fontSize, &setting::fontName, &setting::aktif1,
-             &setting::aktif2, &setting::perj, &setting::buku, &setting::pasal, &setting::padanan })
+    for (const SettingKey* key :
+        { &setting::pbar, &setting::tbar, &setting::sbar, &setting::klist, &setting::bbar, &setting::tip,
+            &setting::flush, &setting::optimal, &setting::splitIntro, &setting::saveset, &setting::etika,
+            &setting::fontSize, &setting::fontName, &setting::aktif1, &setting::aktif2, &setting::perj,
+            &setting::buku, &setting::pasal, &setting::padanan, &setting::posHasil })
         list.push_back({ *key, std::nullopt });
     return list;
 }

@@ -22,6 +22,8 @@ SettingKey location(const QString& programFolder);
 extern const SettingKey saveset, tip, etika, flush, sbar, tbar, bbar, klist, pbar, optimal, splitIntro;
 extern const SettingKey fontSize, fontName;
 extern const SettingKey aktif1, aktif2, perj, buku, pasal, padanan;
+/// Where the user put the results window: its geometry as Qt saves it, in base64; empty until then.
+extern const SettingKey posHasil;
 } // namespace setting
 
 /// The per-user settings of one installation: a small INI file named after the application name.

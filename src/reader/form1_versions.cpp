@@ -84,8 +84,6 @@ void Form1::ChangeVersion(int n)
     const tirta::Translation& t = m_catalogue.at(n);
     if (t.column.isEmpty())
         return;
-    // The choice is kept even when the user declines to switch testaments below.
-    m_mainNumber = n;
     int chapter = m_ui.List2->currentRow();
     int book = m_ui.List1->currentRow();
     bool oldTestament = m_ui.Option1->isChecked();
@@ -105,6 +103,8 @@ void Form1::ChangeVersion(int n)
         book = 0;
         chapter = 0;
     }
+    // Only a switch that goes ahead changes the translation, on screen and in the settings.
+    m_mainNumber = n;
     tirta::ui::UpdatesGuard frozen(this);
     m_ui.Option1->setEnabled(t.oldTestament);
     m_currentColumn = t.column;

@@ -1,8 +1,11 @@
 #include "form2.h"
 
+#include "foundation/fileproblem.h"
 #include "foundation/safefile.h"
+#include "foundation/settings.h"
 #include "foundation/tempfolder.h"
 #include "results/colourdialog.h"
+#include "results/pageview.h"
 #include "results/printing.h"
 #include "results/textfiles.h"
 #include "search/highlight.h"
@@ -16,6 +19,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -26,12 +32,14 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabBar>
-#include <QTextCursor>
 #include <QTextEdit>
+#include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -125,10 +133,8 @@ void Form2::buildUi()
     // The two text views and the list share one place; a view not in front keeps its text and
     // selection.
     auto view = [this](const char* name) {
-        auto* text = new QTextEdit(this);
+        auto* text = new tirta::results::PageView(this);
         text->setObjectName(QString::fromLatin1(name));
-        text->setAcceptRichText(false);
-        text->setLineWrapMode(QTextEdit::WidgetWidth);
         return text;
     };
     m_ui.rt1 = view("rt1");
@@ -208,7 +214,7 @@ void Form2::connectSignals()
     connect(m_ui.Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
     connect(m_ui.Command8, &QPushButton::clicked, this, &Form2::Command8_Click);
     connect(m_ui.PicClr, &QToolButton::clicked, this, &Form2::PicClr_Click);
-    connect(m_ui.List1, &QListWidget::currentRowChanged, this, &Form2::List1_Click);
+    connect(m_ui.List1, &QListWidget::itemSelectionChanged, this, &Form2::List1_Click);
     connect(m_ui.List1, &QListWidget::itemDoubleClicked, this, &Form2::cmdShow_Click);
     connect(m_ui.List1, &QListWidget::customContextMenuRequested, this, &Form2::List1_ContextMenu);
     connect(m_ui.cmdShow, &QPushButton::clicked, this, &Form2::cmdShow_Click);
@@ -230,6 +236,14 @@ void Form2::Form_Load()
         widget->setFont(font);
     }
     resize(720, 540);
+    // Where the user puts the window is kept once it has rested there a moment.
+    m_placeTimer = new QTimer(this);
+    m_placeTimer->setSingleShot(true);
+    m_placeTimer->setInterval(400);
+    connect(m_placeTimer, &QTimer::timeout, this, &Form2::rememberPlace);
+    const QByteArray stored
+        = QByteArray::fromBase64(m_reader.settings().read(tirta::setting::posHasil).toLatin1());
+    m_placed = !stored.isEmpty() && restoreGeometry(stored);
     ApplyMode(kModeResults);
 }
 
@@ -244,6 +258,51 @@ void Form2::showEvent(QShowEvent* event)
 {
     adoptReadingFont();
     QWidget::showEvent(event);
+}
+
+void Form2::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (isVisible())
+        m_placeTimer->start();
+}
+
+void Form2::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (isVisible())
+        m_placeTimer->start();
+}
+
+void Form2::rememberPlace()
+{
+    const QString place = QString::fromLatin1(saveGeometry().toBase64());
+    tirta::SettingsStore& settings = m_reader.settings();
+    if (settings.read(tirta::setting::posHasil) != place)
+        settings.write(tirta::setting::posHasil, place);
+}
+
+void Form2::placeClearOfSearchBar()
+{
+    QWidget* main = m_reader.mainWindow();
+    const QWidget* bar = main ? main->findChild<QWidget*>(u"picSearchBar"_s) : nullptr;
+    if (!bar || !bar->isVisible())
+        return;
+    const QRect keep(bar->mapToGlobal(QPoint(0, 0)), bar->size());
+    const QRect screen = main->screen()->availableGeometry();
+    // The frame is not known before the window is shown; the title bar is most of it.
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+    constexpr int kGap = 8;
+    const int below = screen.bottom() - (keep.bottom() + kGap + titleBar);
+    const int above = keep.top() - kGap - titleBar - screen.top();
+    const int room = std::max(below, above);
+    if (room < minimumSizeHint().height())
+        return; // no room either way: the window system places it
+    const int height = std::min(this->height(), room);
+    const int left = std::clamp(
+        main->frameGeometry().left(), screen.left(), std::max(screen.left(), screen.right() - width()));
+    const int top = below >= above ? keep.bottom() + kGap + titleBar : keep.top() - kGap - height;
+    setGeometry(left, top, width(), height);
 }
 
 void Form2::closeEvent(QCloseEvent* event)
@@ -306,6 +365,10 @@ void Form2::ApplyMode(const QString& mode)
 void Form2::ShowPage(const QString& mode)
 {
     ApplyMode(mode);
+    if (!m_placed && !isVisible()) {
+        placeClearOfSearchBar();
+        m_placed = true;
+    }
     show();
     raise();
     activateWindow();
@@ -323,7 +386,7 @@ void Form2::SSTab1_Click(int index)
         ApplyMode(kModeResults);
 }
 
-QTextEdit* Form2::modeView() const
+tirta::results::PageView* Form2::modeView() const
 {
     return m_mode == kModeResults ? m_ui.rt1 : m_ui.rt2;
 }
@@ -332,14 +395,15 @@ QTextEdit* Form2::modeView() const
 
 bool Form2::loadResultFile(const QString& path)
 {
-    QString error;
-    const QString text = tirta::search::readResultFile(path, &error);
-    if (!error.isEmpty() || !QFileInfo(path).isFile()) {
-        say(this, tr("Hasil pencarian tidak dapat dibaca dari file ") + path + u'\n' + error);
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        say(this,
+            tr("Hasil pencarian tidak dapat dibaca dari file ") + path + u"\n\n"_s
+                + tirta::readProblem(path));
         return false;
     }
-    m_ui.rt1->setPlainText(tirta::fromCrLf(text));
-    m_ui.rt1->moveCursor(QTextCursor::Start);
+    // Read, decoded and converted with as few copies as can be: a result may hold the whole Bible.
+    m_ui.rt1->setPlainText(tirta::results::withNewlines(QString::fromUtf8(file.readAll())));
     return true;
 }
 
@@ -353,20 +417,18 @@ bool Form2::ShowResultFile(const QString& path)
 
 QString Form2::resultsText() const
 {
-    return tirta::results::plainTextOf(*m_ui.rt1->document());
+    return m_ui.rt1->toPlainText();
 }
 
 void Form2::AppendToClipBook(const QString& text)
 {
-    QTextCursor cursor(m_ui.rt2->document());
-    cursor.movePosition(QTextCursor::End);
-    // A plain format: a colour marked at the end must not run on into the new text.
-    cursor.insertText(tirta::fromCrLf(text), QTextCharFormat());
+    // Appended text is plain: a colour marked at the end does not run on into it.
+    m_ui.rt2->appendPlainText(tirta::fromCrLf(text));
 }
 
 QString Form2::clipBookText() const
 {
-    return tirta::results::plainTextOf(*m_ui.rt2->document());
+    return m_ui.rt2->toPlainText();
 }
 
 // ---- the text tools -----------------------------------------------------------------------------
@@ -381,7 +443,7 @@ void Form2::Command1_Click()
         QString why;
         switch (loaded.error) {
         case tirta::results::LoadError::Unreadable:
-            why = tr("File ini tidak dapat dibaca.") + u'\n' + loaded.detail;
+            why = tr("File ini tidak dapat dibaca.") + u' ' + tirta::readProblem(name);
             break;
         case tirta::results::LoadError::TooLarge:
             why = tr("File ini terlalu besar untuk dibuka.");
@@ -400,12 +462,11 @@ void Form2::Command1_Click()
         MessageBox::warning(this, name + u"\n\n"_s + why + u"\n\n"_s + tr("Teks yang tampil tidak diubah."));
         return;
     }
-    QTextEdit* view = modeView();
+    tirta::results::PageView* view = modeView();
     if (loaded.format == tirta::results::TextFormat::Plain)
         view->setPlainText(loaded.runs.empty() ? QString() : loaded.runs.front().text);
     else
-        tirta::results::setRuns(*view->document(), loaded.runs);
-    view->moveCursor(QTextCursor::Start);
+        view->setRuns(loaded.runs);
 }
 
 void Form2::Command2_Click()
@@ -422,22 +483,50 @@ void Form2::Command2_Click()
         else if (filter.contains(u"*.txt"_s))
             name += u".txt"_s;
     }
-    const QTextEdit* view = modeView();
+    const tirta::results::PageView* view = modeView();
     tirta::rtf::WriteOptions options;
     options.fontName = view->font().family();
     if (view->font().pointSize() > 0)
         options.fontSize = view->font().pointSize();
-    const QByteArray bytes
-        = tirta::results::encodeDocument(*view->document(), tirta::results::formatForFileName(name), options);
-    QString error;
-    if (!tirta::writeFileWhole(name, bytes, &error))
-        MessageBox::warning(this, tr("Teks tidak dapat disimpan ke file ") + name + u"\n\n"_s + error);
+    // A result of thousands of verses takes a while to encode and write; that happens beside the
+    // window, on a copy of the text, while the window goes on answering.
+    const tirta::results::PageText text = view->page();
+    const tirta::results::TextFormat format = tirta::results::formatForFileName(name);
+    bool written = false;
+    std::unique_ptr<QThread> worker(QThread::create([&text, &written, &name, format, options] {
+        QString error;
+        written = tirta::writeFileWhole(name, tirta::results::encodePage(text, format, options), &error);
+    }));
+    const QPointer<Form2> self(this);
+    m_ui.Command2->setEnabled(false);
+    {
+        const tirta::ui::BusyCursor busy;
+        QEventLoop loop;
+        connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+        worker->start();
+        loop.exec();
+    }
+    worker->wait();
+    if (!self)
+        return;
+    m_ui.Command2->setEnabled(true);
+    if (!written)
+        MessageBox::warning(
+            this, tr("Teks tidak dapat disimpan ke file ") + name + u"\n\n"_s + tirta::writeProblem(name));
 }
 
 int Form2::printView(QPrinter& printer)
 {
-    const QTextEdit* view = modeView();
-    return tirta::results::printText(*view->document(), view->font(), printer);
+    // A copy: the text may change while the pages go out and the window answers between them.
+    const tirta::results::PageText text = modeView()->page();
+    const QFont font = modeView()->font();
+    const QPointer<Form2> self(this);
+    m_ui.Command3->setEnabled(false);
+    const int pages
+        = tirta::results::printText(text, font, printer, [] { QCoreApplication::processEvents(); });
+    if (self)
+        m_ui.Command3->setEnabled(true);
+    return pages;
 }
 
 void Form2::Command3_Click()
@@ -449,6 +538,8 @@ void Form2::Command3_Click()
         != QMessageBox::Ok)
         return;
     int pages = -1;
+    // The window answers between pages and may be gone when the printing ends.
+    const QPointer<Form2> self(this);
     {
         const tirta::ui::BusyCursor busy;
         QPrinter printer(QPrinter::HighResolution);
@@ -458,7 +549,7 @@ void Form2::Command3_Click()
         }
         pages = printView(printer);
     }
-    if (pages < 0)
+    if (self && pages < 0)
         MessageBox::warning(this, tr("Teks tidak dapat dicetak. Periksa apakah printer sudah terpasang."));
 }
 
@@ -466,13 +557,10 @@ void Form2::Command4_Click()
 {
     if (m_mode == kModeList)
         return;
-    QTextEdit* view = modeView();
-    const int position = view->textCursor().position();
-    view->setPlainText(tirta::results::plainTextOf(*view->document()));
+    tirta::results::PageView* view = modeView();
+    view->clearLooks();
     view->setFocus();
-    QTextCursor cursor = view->textCursor();
-    cursor.setPosition(qMin(position, view->document()->characterCount() - 1));
-    view->setTextCursor(cursor);
+    view->setSelection(view->position(), view->position());
 }
 
 void Form2::Command8_Click()
@@ -496,7 +584,7 @@ void Form2::Command8_Click()
     // The marking lets the event loop run; the window may be gone when it returns.
     const QPointer<Form2> self(this);
     tirta::search::HighlightWord(
-        modeView(), m_ui.Text1->text(), m_ui.Check1->isChecked(), stopRequested, m_highlightColour);
+        *modeView(), m_ui.Text1->text(), m_ui.Check1->isChecked(), stopRequested, m_highlightColour);
     if (self)
         m_ui.Command8->setText(tr("Highlight"));
 }
@@ -536,10 +624,18 @@ void Form2::AddToResultList(const tirta::search::ResultEntry& entry, bool optima
     m_ui.List1->addItem(entry.label);
 }
 
+int Form2::selectedEntry() const
+{
+    // The row the keyboard is on (a list that takes the focus gets one) counts only when chosen.
+    const QList<QListWidgetItem*> chosen = m_ui.List1->selectedItems();
+    const int index = chosen.isEmpty() ? -1 : m_ui.List1->row(chosen.first());
+    return index < m_results.size() ? index : -1;
+}
+
 void Form2::showSummary()
 {
-    const int index = m_ui.List1->currentRow();
-    if (index < 0 || index >= m_results.size())
+    const int index = selectedEntry();
+    if (index < 0)
         m_ui.lblKeterangan->clear();
     else
         m_ui.lblKeterangan->setText(tirta::fromCrLf(m_results.at(index).summary));
@@ -554,8 +650,8 @@ void Form2::List1_ContextMenu(const QPoint& position)
 {
     if (m_ui.List1->count() == 0)
         return;
-    const int index = m_ui.List1->currentRow();
-    const bool selected = index >= 0 && index < m_results.size();
+    const int index = selectedEntry();
+    const bool selected = index >= 0;
     m_menus.menuTempHapus->setText(
         selected ? menuText(tirta::search::ResultList::deleteItemCaption(m_results.at(index))) : tr("Hapus"));
     m_menus.menuTempHapus->setEnabled(selected);
@@ -564,19 +660,21 @@ void Form2::List1_ContextMenu(const QPoint& position)
 
 void Form2::menuTempHapus_Click()
 {
-    const int index = m_ui.List1->currentRow();
-    if (index < 0 || index >= m_results.size())
+    const int index = selectedEntry();
+    if (index < 0)
         return;
     m_ui.lblKeterangan->clear();
     m_results.removeAt(index);
     delete m_ui.List1->takeItem(index);
+    // The entry next in line is not chosen by the deletion; the summary stays empty until one is.
+    m_ui.List1->clearSelection();
     showSummary();
 }
 
 void Form2::cmdShow_Click()
 {
-    const int index = m_ui.List1->currentRow();
-    if (index < 0 || index >= m_results.size())
+    const int index = selectedEntry();
+    if (index < 0)
         return;
     if (!loadResultFile(m_results.at(index).path))
         return;

@@ -17,11 +17,14 @@ class QPrinter;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
-class QTextEdit;
+class QTimer;
 class QToolButton;
 
 namespace tirta::ui {
 class Reader;
+}
+namespace tirta::results {
+class PageView;
 }
 
 /// The results window: three pages on tabs. "Hasil Pencarian" shows the last result file (or a file
@@ -84,6 +87,8 @@ protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildUi();
@@ -107,12 +112,18 @@ private:
     void menuTempHapus_Click();
 
     /// The view of the text page in front: `rt1` on the results page, `rt2` otherwise.
-    QTextEdit* modeView() const;
+    tirta::results::PageView* modeView() const;
     /// Loads a result file into `rt1`; false (and a message) when it cannot be read.
     bool loadResultFile(const QString& path);
+    /// The entry chosen in "Daftar Hasil", or -1.
+    int selectedEntry() const;
     void showSummary();
     void paintSwatch();
     void adoptReadingFont();
+    /// The first time: below (or above) the main window's search bar, so that the next query can be
+    /// typed without moving this window.
+    void placeClearOfSearchBar();
+    void rememberPlace();
 
     tirta::ui::Reader& m_reader;
     struct Ui
@@ -129,8 +140,8 @@ private:
         QPushButton* Command8 = nullptr;
         QToolButton* PicClr = nullptr;
         QStackedWidget* pages = nullptr; ///< rt1, rt2 and Frame2 in the same place
-        QTextEdit* rt1 = nullptr;
-        QTextEdit* rt2 = nullptr;
+        tirta::results::PageView* rt1 = nullptr;
+        tirta::results::PageView* rt2 = nullptr;
         QFrame* Frame2 = nullptr;
         QLabel* lblHeader = nullptr;
         QListWidget* List1 = nullptr;
@@ -151,4 +162,6 @@ private:
     bool m_escStop = false; ///< a running highlight is asked to stop
     tirta::search::ResultList m_results; ///< the entries of List1: label, file and summary
     QString m_printerOutputFile;
+    QTimer* m_placeTimer = nullptr;
+    bool m_placed = false; ///< placed by the user (stored) or by `placeClearOfSearchBar`
 };

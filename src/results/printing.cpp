@@ -2,44 +2,56 @@
 
 #include "uikit/twips.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
-#include <QTextDocument>
+#include <QTextLayout>
 
 namespace tirta::results {
 
-PagedText::PagedText(
-    const QTextDocument& source, const QFont& font, QPaintDevice* device, const QSizeF& pageSize)
-    : m_document(source.clone())
-    , m_pageSize(pageSize)
-{
-    m_document->setDefaultFont(font);
-    m_document->documentLayout()->setPaintDevice(device);
-    // The printer's margins are the only margins.
-    m_document->setDocumentMargin(0);
-    m_document->setPageSize(pageSize);
-}
-
-PagedText::~PagedText() = default;
-
-int PagedText::pageCount() const
-{
-    return m_document->pageCount();
-}
-
-void PagedText::paintPage(QPainter& painter, int page) const
+int paintPages(const PageText& text, const QFont& font, QPainter& painter, const QSizeF& pageSize,
+    const std::function<bool()>& nextPage)
 {
     painter.save();
-    const QRectF area(QPointF(0, page * m_pageSize.height()), m_pageSize);
-    painter.translate(0, -area.top());
-    m_document->drawContents(&painter, area);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    int pages = 1;
+    qreal y = 0;
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // One paragraph is laid out at a time: a result of thousands of pages needs no more memory than
+    // its longest paragraph.
+    for (int paragraph = 0; paragraph < text.paragraphCount(); ++paragraph) {
+        QTextLayout layout(text.paragraph(paragraph).toString(), font, painter.device());
+        layout.setTextOption(option);
+        layout.setFormats(text.paragraphFormats(paragraph));
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            line.setLineWidth(pageSize.width());
+        layout.endLayout();
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            QTextLine line = layout.lineAt(i);
+            // A line that does not fit starts the next page; a page takes at least one line.
+            if (y > 0 && y + line.height() > pageSize.height()) {
+                if (!nextPage()) {
+                    painter.restore();
+                    return -1;
+                }
+                ++pages;
+                y = 0;
+            }
+            line.setPosition(QPointF(0, 0));
+            line.draw(&painter, QPointF(0, y));
+            y += line.height();
+        }
+    }
     painter.restore();
+    return pages;
 }
 
-int printText(const QTextDocument& source, const QFont& font, QPrinter& printer)
+int printText(
+    const PageText& text, const QFont& font, QPrinter& printer, const std::function<void()>& betweenPages)
 {
     const double margin = ui::twipsToPoints(kPrintMarginTwips);
     printer.setFullPage(false);
@@ -49,16 +61,13 @@ int printText(const QTextDocument& source, const QFont& font, QPrinter& printer)
     if (!painter.begin(&printer))
         return -1;
     const QSizeF pageSize = printer.pageRect(QPrinter::DevicePixel).size();
-    const PagedText pages(source, font, &printer, pageSize);
-    const int count = pages.pageCount();
-    for (int page = 0; page < count; ++page) {
-        if (page > 0 && !printer.newPage()) {
-            painter.end();
-            return -1;
-        }
-        pages.paintPage(painter, page);
-    }
-    return painter.end() ? count : -1;
+    const int pages = paintPages(text, font, painter, pageSize, [&printer, &betweenPages] {
+        if (betweenPages)
+            betweenPages();
+        return printer.newPage();
+    });
+    const bool ended = painter.end();
+    return pages >= 0 && ended ? pages : -1;
 }
 
 } // namespace tirta::results

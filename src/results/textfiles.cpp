@@ -2,13 +2,9 @@
 
 #include "foundation/safefile.h"
 
-#include <QColor>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
@@ -31,35 +27,6 @@ QString fromWindows1252(const QByteArray& bytes)
     return text;
 }
 
-/// Paragraph and line separators of a document as "\n".
-QString withNewlines(QString text)
-{
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    text.replace(QChar::LineSeparator, u'\n');
-    return text;
-}
-
-rtf::Run runOf(const QString& text, const QTextCharFormat& format)
-{
-    rtf::Run run;
-    run.text = text;
-    run.bold = format.fontWeight() >= QFont::Bold;
-    const QBrush brush = format.foreground();
-    if (brush.style() != Qt::NoBrush) {
-        const QColor colour = brush.color();
-        run.colour = rtf::Colour { colour.red(), colour.green(), colour.blue() };
-    }
-    return run;
-}
-
-void appendRun(std::vector<rtf::Run>& runs, rtf::Run run)
-{
-    if (!runs.empty() && runs.back().bold == run.bold && runs.back().colour == run.colour)
-        runs.back().text += run.text;
-    else
-        runs.push_back(std::move(run));
-}
-
 } // namespace
 
 TextFormat formatForFileName(const QString& fileName)
@@ -67,47 +34,11 @@ TextFormat formatForFileName(const QString& fileName)
     return fileName.endsWith(u".rtf"_s, Qt::CaseInsensitive) ? TextFormat::Rich : TextFormat::Plain;
 }
 
-QString plainTextOf(const QTextDocument& document)
-{
-    return withNewlines(document.toRawText());
-}
-
-std::vector<rtf::Run> runsOf(const QTextDocument& document)
-{
-    std::vector<rtf::Run> runs;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (block != document.begin())
-            appendRun(runs, runOf(u"\n"_s, block.charFormat()));
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            if (fragment.isValid())
-                appendRun(runs, runOf(withNewlines(fragment.text()), fragment.charFormat()));
-        }
-    }
-    return runs;
-}
-
-void setRuns(QTextDocument& document, const std::vector<rtf::Run>& runs)
-{
-    document.clear();
-    QTextCursor cursor(&document);
-    cursor.beginEditBlock();
-    for (const rtf::Run& run : runs) {
-        QTextCharFormat format;
-        if (run.bold)
-            format.setFontWeight(QFont::Bold);
-        if (run.colour)
-            format.setForeground(QColor(run.colour->red, run.colour->green, run.colour->blue));
-        cursor.insertText(run.text, format);
-    }
-    cursor.endEditBlock();
-}
-
-QByteArray encodeDocument(const QTextDocument& document, TextFormat format, const rtf::WriteOptions& options)
+QByteArray encodePage(const PageText& page, TextFormat format, const rtf::WriteOptions& options)
 {
     if (format == TextFormat::Rich)
-        return rtf::write(runsOf(document), options);
-    return toCrLf(plainTextOf(document)).toUtf8();
+        return rtf::write(page.runs(), options);
+    return toCrLf(page.text()).toUtf8();
 }
 
 QString decodeText(const QByteArray& bytes)
@@ -133,7 +64,6 @@ LoadedText readTextFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         loaded.error = LoadError::Unreadable;
-        loaded.detail = file.errorString();
         return loaded;
     }
     if (file.size() > kMaxTextFileSize) {
@@ -143,7 +73,6 @@ LoadedText readTextFile(const QString& path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         loaded.error = LoadError::Unreadable;
-        loaded.detail = file.errorString();
         return loaded;
     }
 
@@ -164,7 +93,7 @@ LoadedText readTextFile(const QString& path)
         loaded.error = LoadError::NotText;
         return loaded;
     }
-    loaded.runs.push_back(rtf::Run { fromCrLf(decodeText(bytes)), false, std::nullopt });
+    loaded.runs.push_back(rtf::Run { withNewlines(decodeText(bytes)), false, std::nullopt });
     return loaded;
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "foundation/rtf.h"
+#include "results/pagetext.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <vector>
-
-class QTextDocument;
 
 namespace tirta::results {
 
@@ -21,19 +20,9 @@ enum class TextFormat
 /// Rich text for a name ending in ".rtf" (any case), plain text for every other name.
 TextFormat formatForFileName(const QString& fileName);
 
-/// The text of a document with every paragraph and line break as "\n" and nothing else changed
-/// (`QTextDocument::toPlainText` turns non-breaking spaces into spaces).
-QString plainTextOf(const QTextDocument& document);
-
-/// The text of a document in runs of one look (bold, colour), paragraphs ended by "\n".
-std::vector<rtf::Run> runsOf(const QTextDocument& document);
-
-/// Replaces the text of a document by runs: bold and colour as the runs say, "\n" starts a paragraph.
-void setRuns(QTextDocument& document, const std::vector<rtf::Run>& runs);
-
-/// The bytes of a file holding a document: plain text in UTF-8 with CR LF line ends, or rich text
+/// The bytes of a file holding a page's text: plain text in UTF-8 with CR LF line ends, or rich text
 /// with bold and colours in `options`' font.
-QByteArray encodeDocument(const QTextDocument& document, TextFormat format, const rtf::WriteOptions& options);
+QByteArray encodePage(const PageText& page, TextFormat format, const rtf::WriteOptions& options);
 
 /// Text bytes as text: UTF-8 (with or without its byte order mark), UTF-16 with a byte order mark,
 /// or, when the bytes are not UTF-8, Windows-1252. Line ends are kept as stored.
@@ -59,7 +48,6 @@ struct LoadedText
     TextFormat format = TextFormat::Plain;
     std::vector<rtf::Run> runs; ///< line breaks as "\n"
     LoadError error = LoadError::None;
-    QString detail; ///< the system's reason when the file could not be read
 
     bool ok() const { return error == LoadError::None; }
 };

@@ -6,8 +6,29 @@
 #include <functional>
 
 class QTextEdit;
+class QWidget;
 
 namespace tirta::search {
+
+/// A text that `HighlightWord` marks: the reading pane's rich-text view or a page of the results
+/// window.
+class HighlightTarget
+{
+public:
+    virtual ~HighlightTarget() = default;
+    /// The text the positions count in, one position for each line break.
+    virtual QString highlightText() const = 0;
+    /// Emphasises `length` characters at `position` and gives them `colour`.
+    virtual void markWord(int position, int length, const QColor& colour) = 0;
+    /// Shows the marks made so far; called before the event loop runs and when the marking ends.
+    virtual void showMarks() = 0;
+    /// Selects `length` characters at `position`.
+    virtual void selectWord(int position, int length) = 0;
+    /// Changes whenever someone else changes the text; such a change ends the marking.
+    virtual quint64 textRevision() const = 0;
+    /// The widget that shows the text: the owner of the message, and gone when the text is gone.
+    virtual QWidget* highlightWidget() = 0;
+};
 
 /// How `HighlightWord` ended.
 enum class HighlightResult
@@ -27,6 +48,9 @@ enum class HighlightResult
 /// lets the event loop run about every 15 ms, so a stop button and ESC work; when the view's text
 /// changes meanwhile the marking ends where it is. Says "Kata tidak ditemukan." when there is no
 /// occurrence. An empty word marks nothing and says nothing.
+HighlightResult HighlightWord(HighlightTarget& target, QString word, bool matchCase,
+    const std::function<bool()>& stopRequested = {}, const QColor& colour = QColor(Qt::black));
+/// `HighlightWord` on a rich-text view: the marks are the characters' own formats.
 HighlightResult HighlightWord(QTextEdit* view, QString word, bool matchCase,
     const std::function<bool()>& stopRequested = {}, const QColor& colour = QColor(Qt::black));
 

@@ -1,6 +1,10 @@
 #include "filedialog.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
+#include <QMimeDatabase>
 #include <QQueue>
 #include <QtGlobal>
 
@@ -42,6 +46,36 @@ QString defaultCaption(Kind kind)
     }
     return {};
 }
+
+/// The size, type and date columns of the file list in the program's (Indonesian) locale: Qt
+/// formats them in the system's, which is often the C locale ("bytes", "KiB", English month names).
+class IndonesianColumns final : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || !files || index.column() < 1 || index.column() > 3)
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        const QLocale locale;
+        switch (index.column()) {
+        case 1:
+            return files->isDir(source)
+                ? QString()
+                : locale.formattedDataSize(files->size(source), 1, QLocale::DataSizeTraditionalFormat);
+        case 2:
+            if (!files->isDir(source))
+                return QMimeDatabase().mimeTypeForFile(files->fileInfo(source)).comment();
+            break;
+        default:
+            return locale.toString(files->lastModified(source), QLocale::ShortFormat);
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
 
 // Answers from the queue or, without one, runs the dialog. Returns the first selected path.
 QString run(Kind kind, QWidget* parent, const QString& caption, const QString& dir, const QString& filter,
@@ -92,6 +126,8 @@ QString run(Kind kind, QWidget* parent, const QString& caption, const QString& d
 void FileDialog::applyIndonesianLabels(QFileDialog& dialog)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    if (!dynamic_cast<IndonesianColumns*>(dialog.proxyModel()))
+        dialog.setProxyModel(new IndonesianColumns(&dialog));
     dialog.setLabelText(QFileDialog::LookIn, u"Lihat di:"_s);
     dialog.setLabelText(QFileDialog::FileName, u"Nama file:"_s);
     dialog.setLabelText(QFileDialog::FileType, u"Jenis file:"_s);

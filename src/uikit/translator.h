@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QByteArray>
-#include <QHash>
 #include <QTranslator>
 
 class QCoreApplication;
@@ -9,9 +7,9 @@ class QCoreApplication;
 namespace tirta::ui {
 
 /// Gives Qt's own dialogs and menus (button boxes, file, font, colour and print dialogs, the
-/// context menu of text fields) Indonesian words. Qt ships no Indonesian catalogue, so the words
-/// live here, looked up by Qt's source text; a few texts that differ by context are looked up by
-/// context first.
+/// context menu of text fields) Indonesian words. Qt ships no Indonesian catalogue, so the program
+/// ships its own: translations/qt_id.ts, compiled into the program. A text is looked up in Qt's
+/// context first and then among the texts that answer in any context.
 class IndonesianTranslator final : public QTranslator
 {
     Q_OBJECT
@@ -22,15 +20,10 @@ public:
     /// keeps its own text).
     QString translate(const char* context, const char* sourceText, const char* disambiguation = nullptr,
         int n = -1) const override;
-    /// Never empty, so Qt always asks it.
-    bool isEmpty() const override;
-
-private:
-    QHash<QByteArray, QString> m_byContext;
-    QHash<QByteArray, QString> m_bySource;
 };
 
-/// Creates the translator as a child of `app` and installs it; returns it.
+/// Creates the translator as a child of `app` and installs it, and makes Indonesian the locale of
+/// numbers, dates, file sizes and file types; returns the translator.
 IndonesianTranslator* installIndonesianTranslator(QCoreApplication& app);
 
 } // namespace tirta::ui

@@ -247,7 +247,7 @@ private Q_SLOTS:
         QCOMPARE(named<QLabel>(form.get(), "Label1")->text(), u"Kejadian 2"_s);
         QVERIFY(named<QRadioButton>(form.get(), "Option1")->isEnabled());
         QVERIFY(form->findChild<QAction*>(u"VersiKitab_1"_s)->isChecked());
-        QCOMPARE(form->mainTranslation(), 3); // kept, as it is stored at exit
+        QCOMPARE(form->mainTranslation(), 1);
         QCOMPARE(form->currentColumn(), u"Kitab1"_s);
 
         MessageBox::setNextAnswer(QMessageBox::Ok);
@@ -266,6 +266,25 @@ private Q_SLOTS:
         // History entries keep the columns they were recorded with.
         QVERIFY(form->history().entries().first().startsWith(u"Kitab1@"_s));
         QVERIFY(form->history().entries().last().startsWith(u"Kitab2@"_s));
+    }
+
+    void aCancelledSwitchIsNotWhatTheNextStartOpens()
+    {
+        QVERIFY(!writeBible(programFolder()).isEmpty());
+        {
+            auto form = openReader();
+            QVERIFY(form);
+            form->findChild<QAction*>(u"menuSettingSimpan"_s)->setChecked(true);
+            named<QListWidget>(form.get(), "List2")->setCurrentRow(1);
+            MessageBox::setNextAnswer(QMessageBox::Cancel);
+            form->findChild<QAction*>(u"VersiKitab_3"_s)->trigger();
+            form->close();
+        }
+        QCOMPARE(store().read(tirta::setting::aktif1), u"1"_s);
+        auto form = openReader();
+        QVERIFY(form);
+        QCOMPARE(named<QLabel>(form.get(), "Label1")->text(), u"Kejadian 2"_s);
+        QCOMPARE(form->currentColumn(), u"Kitab1"_s);
     }
 
     void jumpsSelectTheFirstVerseLine_data()

@@ -1,4 +1,5 @@
 #include "support/testenv.h"
+#include "uikit/filedialog.h"
 #include "uikit/translator.h"
 
 #include <QAbstractButton>
@@ -12,8 +13,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTreeView>
 #include <QtTest>
 
 #include <memory>
@@ -56,6 +62,8 @@ private Q_SLOTS:
     void fileDialogShowsIndonesianWords();
     void textContextMenuShowsIndonesianWords_data();
     void textContextMenuShowsIndonesianWords();
+    void printDialogShowsIndonesianWords();
+    void fileListShowsSizesTypesAndDatesInIndonesian();
     void unknownTextIsLeftToQt();
 };
 
@@ -166,6 +174,52 @@ void TestTranslator::textContextMenuShowsIndonesianWords()
         = { u"Urungkan"_s, u"Ulangi"_s, u"Potong"_s, u"Salin"_s, u"Tempel"_s, u"Hapus"_s, u"Pilih Semua"_s };
     for (const QString& word : expected)
         QVERIFY2(words.contains(word), qPrintable(word + u" not in "_s + words.join(u'|')));
+}
+
+void TestTranslator::printDialogShowsIndonesianWords()
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QStringList texts = visibleTexts(dialog);
+    for (const QString& english :
+        { u"Print range"_s, u"Print all"_s, u"Copies:"_s, u"Options"_s, u"Cancel"_s })
+        QVERIFY2(!texts.contains(english), qPrintable(english + u" in "_s + texts.join(u'|')));
+    for (const QString& indonesian : { u"Rentang cetak"_s, u"Cetak semua"_s, u"Salinan:"_s, u"Batal"_s })
+        QVERIFY2(texts.contains(indonesian), qPrintable(indonesian + u" not in "_s + texts.join(u'|')));
+    QCOMPARE(dialog.windowTitle(), u"Cetak"_s);
+}
+
+void TestTranslator::fileListShowsSizesTypesAndDatesInIndonesian()
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath(u"catatan.txt"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(2000, 'a'));
+    file.close();
+    QFileDialog dialog;
+    tirta::ui::FileDialog::applyIndonesianLabels(dialog);
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.setDirectory(folder.path());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QAbstractItemModel* list = dialog.proxyModel();
+    QVERIFY(list);
+    const auto row = [&] {
+        const QModelIndexList found
+            = list->match(list->index(0, 0, dialog.findChild<QTreeView*>()->rootIndex()), Qt::DisplayRole,
+                u"catatan.txt"_s, 1, Qt::MatchExactly);
+        return found.value(0);
+    };
+    QTRY_VERIFY(row().isValid());
+    const QModelIndex name = row();
+    // The system locale of a test machine is C: "1.95 KiB", "plain text document", "6 Dec 2026".
+    QCOMPARE(name.siblingAtColumn(1).data().toString(), u"2,0 kB"_s);
+    const QString type = name.siblingAtColumn(2).data().toString();
+    QVERIFY2(!type.isEmpty() && type != u"plain text document"_s, qPrintable(type));
+    const QString date = name.siblingAtColumn(3).data().toString();
+    QVERIFY2(!date.isEmpty() && !date.contains(QRegularExpression(u"[A-Za-z]"_s)), qPrintable(date));
 }
 
 void TestTranslator::unknownTextIsLeftToQt()
