@@ -1,6 +1,7 @@
 #include "docked.h"
 
 #include "foundation/datasession.h"
+#include "study/dockedparts.h"
 #include "study/form12.h"
 #include "study/form8.h"
 #include "uikit/reader.h"
@@ -82,17 +83,10 @@ void DockedStudy::createStrip()
     row->addWidget(s.Command5);
     s.Picture4 = new QWidget(s.strip);
     s.Picture4->setObjectName(u"Picture4"_s);
-    auto* options = new QHBoxLayout(s.Picture4);
-    options->setContentsMargins(0, 0, 0, 0);
-    const auto option = [&s, options](const char* name, const QString& caption) {
-        auto* button = new QRadioButton(caption, s.Picture4);
-        button->setObjectName(QLatin1StringView(name));
-        options->addWidget(button);
-        return button;
-    };
-    s.Option6 = option("Option6", tr("Pengantar"));
-    s.Option5 = option("Option5", tr("Ciri Khas"));
-    s.Option4 = option("Option4", tr("Survai"));
+    const auto options = addSectionOptions(s.Picture4, { "Option6", "Option5", "Option4" });
+    s.Option6 = options[0];
+    s.Option5 = options[1];
+    s.Option4 = options[2];
     row->addWidget(s.Picture4);
     row->addStretch();
     m_reader.hostAboveReadingPane(s.strip);

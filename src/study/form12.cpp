@@ -1,8 +1,8 @@
 #include "form12.h"
 
+#include "study/dockedparts.h"
 #include "uikit/reader.h"
 #include "uikit/sizing.h"
-#include "uikit/statusstrip.h"
 #include "uikit/twips.h"
 
 #include <QCloseEvent>
@@ -181,11 +181,7 @@ void Form12::buildUi()
     m_ui.LabelColor->setPalette(blue);
     m_ui.LabelColor->hide();
 
-    m_ui.picStatusBar = new QStatusBar(this);
-    m_ui.picStatusBar->setObjectName(u"picStatusBar"_s);
-    m_ui.picStatusBar->setSizeGripEnabled(false);
-    tirta::ui::statusLabel(m_ui.picStatusBar);
-    outer->addWidget(m_ui.picStatusBar);
+    m_ui.picStatusBar = tirta::study::addStatusStrip(this, outer);
 }
 
 void Form12::connectSignals()
@@ -218,9 +214,7 @@ bool Form12::event(QEvent* event)
 
 void Form12::Form_Activate()
 {
-    QWidget* main = m_reader.mainWindow();
-    tirta::ui::drawSharedStatus(m_ui.picStatusBar, main->findChild<QWidget*>(u"picStatusBar"_s),
-        main->findChild<QLabel*>(u"labelStatus"_s));
+    tirta::study::drawStatusStrip(m_ui.picStatusBar, m_reader);
     // Book changes keep the list current. Rebuilding it on every activation would hide the
     // highlight under the click that activates the window and lose the scroll position, so only
     // a new reading font face rebuilds it.

@@ -2,9 +2,9 @@
 
 #include "foundation/datasession.h"
 #include "foundation/safefile.h"
+#include "study/dockedparts.h"
 #include "uikit/reader.h"
 #include "uikit/sizing.h"
-#include "uikit/statusstrip.h"
 #include "uikit/twips.h"
 
 #include <QCloseEvent>
@@ -95,18 +95,10 @@ void Form8::buildUi()
     m_ui.Label1->setFont(title);
     m_ui.Picture1 = new QWidget(m_ui.Frame1);
     m_ui.Picture1->setObjectName(u"Picture1"_s);
-    auto* options = new QHBoxLayout(m_ui.Picture1);
-    options->setContentsMargins(0, 0, 0, 0);
-    const auto option = [this, options](const char* name, const QString& caption) {
-        auto* button = new QRadioButton(caption, m_ui.Picture1);
-        button->setObjectName(QLatin1StringView(name));
-        options->addWidget(button);
-        return button;
-    };
-    m_ui.Option1 = option("Option1", tr("Pengantar"));
-    m_ui.Option2 = option("Option2", tr("Ciri Khas"));
-    m_ui.Option3 = option("Option3", tr("Survai"));
-    options->addStretch();
+    const auto options = tirta::study::addSectionOptions(m_ui.Picture1, { "Option1", "Option2", "Option3" });
+    m_ui.Option1 = options[0];
+    m_ui.Option2 = options[1];
+    m_ui.Option3 = options[2];
     inner->addWidget(m_ui.Frame1);
 
     m_ui.rtf1 = new QTextEdit(m_ui.Frame2);
@@ -117,11 +109,7 @@ void Form8::buildUi()
     inner->addWidget(m_ui.rtf1, 1);
     outer->addWidget(m_ui.Frame2, 1);
 
-    m_ui.picStatusBar = new QStatusBar(this);
-    m_ui.picStatusBar->setObjectName(u"picStatusBar"_s);
-    m_ui.picStatusBar->setSizeGripEnabled(false);
-    tirta::ui::statusLabel(m_ui.picStatusBar);
-    outer->addWidget(m_ui.picStatusBar);
+    m_ui.picStatusBar = tirta::study::addStatusStrip(this, outer);
 }
 
 void Form8::connectSignals()
@@ -150,9 +138,7 @@ bool Form8::event(QEvent* event)
 void Form8::Form_Activate()
 {
     m_ui.rtf1->setFont(m_reader.readingFont());
-    QWidget* main = m_reader.mainWindow();
-    tirta::ui::drawSharedStatus(m_ui.picStatusBar, main->findChild<QWidget*>(u"picStatusBar"_s),
-        main->findChild<QLabel*>(u"labelStatus"_s));
+    tirta::study::drawStatusStrip(m_ui.picStatusBar, m_reader);
     layoutHeader();
 }
 
