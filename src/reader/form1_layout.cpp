@@ -260,14 +260,16 @@ void Form1::arrangeSideBySide(QWidget* sideWindow)
     // The screen is shared by the outer frames: three fifths for this window, the rest beside it.
     // Positions are those of the frames, sizes those of the windows' insides; both windows get
     // the frame this one has.
-    const int frameWidth = frameGeometry().width() - width();
+    const QRect outer = frameGeometry();
+    const QPoint inset = geometry().topLeft() - outer.topLeft();
+    const int frameWidth = outer.width() - width();
     const int mainWidth = area.width() * 6 / 10;
-    const int top = frameGeometry().top();
-    move(area.left(), top);
+    move(area.left(), outer.top());
     resize(mainWidth - frameWidth, height());
     if (sideWindow) {
-        sideWindow->resize(area.width() - mainWidth - frameWidth, height());
-        sideWindow->move(area.left() + mainWidth, top);
+        // Placed by its inside, which stays right whether the window was shown before or not.
+        sideWindow->setGeometry(QRect(QPoint(area.left() + mainWidth, outer.top()) + inset,
+            QSize(area.width() - mainWidth - frameWidth, height())));
         sideWindow->show();
     }
 }
