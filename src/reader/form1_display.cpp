@@ -37,11 +37,11 @@ void Form1::ShowChapter()
     m_ui.Label1->setText(book + u' ' + QString::number(chapter));
     tirta::Recordset& chapters = session().recordset(Role::Chapters);
     m_marked = { -1, -1 };
+    // The parallel pane comes back if a study text had put it aside.
+    m_ui.rtf2->setVisible(!m_parallelHidden);
     if (chapters.findFirst(u"Buku='"_s + book + u"' AND Bab="_s + QString::number(chapter))) {
         m_ui.Label1->setToolTip(chapters.text(u"Buku") + u' ' + chapters.text(u"Bab"));
         showPlain(m_ui.rtf1, tirta::fromCrLf(chapters.text(m_currentColumn)));
-        // The parallel pane comes back if a study text had put it aside.
-        m_ui.rtf2->setVisible(!m_parallelHidden);
         m_caret = 1;
         markLine(m_ui.rtf1, 1);
     } else {
