@@ -395,7 +395,10 @@ void Form1::connectSignals()
     connect(m_ui.rbCommand, &QPushButton::clicked, this, &Form1::toggleEnlargedView);
     connect(m.menuTampilan, &QMenu::aboutToShow, this, &Form1::updateNormalViewItem);
     connect(m.MenuSettingFont, &QAction::triggered, this, &Form1::chooseFont);
-    connect(m.MenuSettingTerpisah, &QAction::toggled, this, [this](bool on) { m_separateIntro = on; });
+    connect(m.MenuSettingTerpisah, &QAction::toggled, this, [this](bool on) {
+        m_separateIntro = on;
+        Q_EMIT m_events.separateIntroChanged(on);
+    });
     connect(m_ui.cmdResetPos, &QToolButton::clicked, m_ui.SearchBar, &tirta::reader::DraggableBar::goHome);
     connect(m_ui.SearchBar, &tirta::reader::DraggableBar::homeChanged, this, [this](bool home) {
         m_ui.cmdResetPos->setVisible(!home);

@@ -81,6 +81,15 @@ public:
     void RecordWindowSize() override;
     void arrangeSideBySide(QWidget* sideWindow) override;
     void restoreRecordedSize() override;
+    void setPaneMode(const QString& mode) override;
+    void showStudyText(const QString& header, const QString& text) override;
+    void hostAboveReadingPane(QWidget* strip) override;
+    void runBookSelection() override { List1_Click(); }
+    void selectChapter(int index) override;
+    QString readingPaneText() const override;
+    void placeCaret(qsizetype position) override;
+    void setChapterListInactive(bool inactive) override;
+    bool separateIntro() const override { return m_separateIntro; }
 
     /// Searches the active translation with the search bar's text and scope and shows the result.
     void CariSemua();
@@ -186,8 +195,6 @@ private:
     void applyReadingFont(const QFont& font);
     /// Puts plain text into a pane, dropping any marking left from before.
     static void showPlain(QTextEdit* pane, const QString& text);
-    /// Changes what the reading pane shows and tells the windows that follow it.
-    void setPaneMode(const QString& mode);
 
     tirta::reader::Environment m_environment;
     tirta::ui::ReaderEvents m_events;

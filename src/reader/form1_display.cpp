@@ -8,6 +8,7 @@
 #include "uikit/widgets.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCursor>
@@ -16,6 +17,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QTextEdit>
 
 using namespace Qt::StringLiterals;
@@ -39,6 +41,8 @@ void Form1::ShowChapter()
     m_ui.Label1->setText(place);
     tirta::Recordset& chapters = session().recordset(Role::Chapters);
     m_marked = { -1, -1 };
+    // The parallel pane comes back if a study text had put it aside.
+    m_ui.rtf2->setVisible(!m_parallelHidden);
     const bool found
         = !bookAbsent && chapters.findFirst(u"Buku='"_s + book + u"' AND Bab="_s + QString::number(chapter));
     if (found)
@@ -50,6 +54,7 @@ void Form1::ShowChapter()
         m_ui.rtf2->clear();
         const QSignalBlocker quiet(m_ui.Combo1);
         m_ui.Combo1->clear();
+        Q_EMIT m_events.chapterChanged(book, chapter);
         return;
     }
     showPlain(m_ui.rtf1, tirta::fromCrLf(text));
@@ -173,6 +178,55 @@ void Form1::setPaneMode(const QString& mode)
 void Form1::Set_IsInfo_to_kitab()
 {
     setPaneMode(u"kitab"_s);
+}
+
+void Form1::showStudyText(const QString& header, const QString& text)
+{
+    m_ui.Label1->setText(header);
+    m_ui.Label1->setToolTip(QString());
+    showPlain(m_ui.rtf1, tirta::fromCrLf(text));
+    m_ui.rtf2->hide();
+    m_marked = { -1, -1 };
+    m_caret = 0;
+}
+
+void Form1::hostAboveReadingPane(QWidget* strip)
+{
+    for (QBoxLayout* box : centralWidget()->findChildren<QBoxLayout*>()) {
+        if (const int at = box->indexOf(m_ui.Frame2); at >= 0) {
+            box->insertWidget(at, strip);
+            return;
+        }
+    }
+}
+
+void Form1::selectChapter(int index)
+{
+    if (index < 0 || index >= m_ui.List2->count())
+        return;
+    m_ui.List2->setCurrentRow(-1);
+    m_ui.List2->setCurrentRow(index);
+}
+
+QString Form1::readingPaneText() const
+{
+    return m_ui.rtf1->toPlainText();
+}
+
+void Form1::placeCaret(qsizetype position)
+{
+    QTextCursor cursor = m_ui.rtf1->textCursor();
+    m_caret = std::clamp<qsizetype>(position, 0, m_ui.rtf1->document()->characterCount() - 1);
+    cursor.setPosition(static_cast<int>(m_caret));
+    m_ui.rtf1->setTextCursor(cursor);
+    m_ui.rtf1->ensureCursorVisible();
+}
+
+void Form1::setChapterListInactive(bool inactive)
+{
+    QPalette palette = m_ui.List2->palette();
+    palette.setColor(QPalette::Base, inactive ? palette.color(QPalette::Button) : QColor(255, 255, 255));
+    m_ui.List2->setPalette(palette);
 }
 
 void Form1::applyReadingFont(const QFont& font)

@@ -8,6 +8,7 @@
 #include "uikit/widgets.h"
 
 #include <QAction>
+#include <QEventLoop>
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -18,7 +19,9 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include <utility>
 
@@ -226,24 +229,47 @@ void Form1::RecordWindowSize()
 void Form1::restoreRecordedSize()
 {
     resize(m_sizeText.section(u'@', 0, 0).toInt(), m_sizeText.section(u'@', 1, 1).toInt());
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    // The outer frame is centred, as the window manager draws it around the window.
+    const QSize frame = size() + (frameGeometry().size() - geometry().size());
+    if (const QScreen* s = screen()) {
+        const QRect area = s->availableGeometry();
+        move(area.left() + (area.width() - frame.width()) / 2,
+            area.top() + (area.height() - frame.height()) / 2);
+    }
 }
 
 void Form1::arrangeSideBySide(QWidget* sideWindow)
 {
-    if (isMaximized())
+    if (isMaximized()) {
+        // The window manager gives the normal size and borders back in its own time, and the
+        // widths below depend on the borders: wait for it, but not long.
+        QEventLoop restored;
+        QTimer::singleShot(500, &restored, &QEventLoop::quit);
+        if (const QWindow* window = windowHandle()) {
+            for (auto changed :
+                { &QWindow::xChanged, &QWindow::yChanged, &QWindow::widthChanged, &QWindow::heightChanged })
+                connect(window, changed, &restored, &QEventLoop::quit);
+        }
+        const QRect maximized = geometry();
         showNormal();
+        if (geometry() == maximized)
+            restored.exec(QEventLoop::ExcludeUserInputEvents);
+    }
     const QScreen* s = screen();
-    const int screenWidth = s ? s->availableGeometry().width() : 1024;
-    const int left = s ? s->availableGeometry().left() : 0;
-    // Positions are those of the outer frames, sizes those of the windows' insides.
-    const int top = frameGeometry().top();
-    move(left, top);
-    resize(screenWidth * 6 / 10, height());
+    const QRect area = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+    // The screen is shared by the outer frames: three fifths for this window, the rest beside it.
+    // Positions are those of the frames, sizes those of the windows' insides; both windows get
+    // the frame this one has.
+    const QRect outer = frameGeometry();
+    const QPoint inset = geometry().topLeft() - outer.topLeft();
+    const int frameWidth = outer.width() - width();
+    const int mainWidth = area.width() * 6 / 10;
+    move(area.left(), outer.top());
+    resize(mainWidth - frameWidth, height());
     if (sideWindow) {
-        sideWindow->resize(screenWidth * 4 / 10, height());
-        sideWindow->move(frameGeometry().right() + 1, top);
+        // Placed by its inside, which stays right whether the window was shown before or not.
+        sideWindow->setGeometry(QRect(QPoint(area.left() + mainWidth, outer.top()) + inset,
+            QSize(area.width() - mainWidth - frameWidth, height())));
         sideWindow->show();
     }
 }

@@ -84,8 +84,9 @@ void Form1::List1_Click()
 {
     const QString book = selectedBook();
     if (m_paneMode != u"kitab"_s) {
-        // A study text follows the book list on its own: it reads the book's row.
-        session().recordset(Role::Books).findFirst(u"Kitab1='"_s + book + u"'"_s);
+        // A study text follows the book list on its own: it reads the book's row. The chapter
+        // list still offers the new book's chapters.
+        fillChapterList(book);
         Q_EMIT m_events.bookChanged(book);
         return;
     }

@@ -93,6 +93,27 @@ public:
     virtual void arrangeSideBySide(QWidget* sideWindow) = 0;
     /// Gives the main window its recorded size back and centres it on the screen.
     virtual void restoreRecordedSize() = 0;
+
+    /// Sets what the reading pane shows ("kitab" or a study text's mode) and announces it.
+    virtual void setPaneMode(const QString& mode) = 0;
+    /// Shows a study text in the reading pane under `header`; the parallel pane steps aside until
+    /// a chapter is shown again.
+    virtual void showStudyText(const QString& header, const QString& text) = 0;
+    /// Places a feature's `strip` between the reading pane's header and the pane.
+    virtual void hostAboveReadingPane(QWidget* strip) = 0;
+    /// Runs the book list's selection again for the selected book, as a click on it does.
+    virtual void runBookSelection() = 0;
+    /// Shows entry `index` of the chapter list as a click on it does, even when it is selected
+    /// already; an index outside the list changes nothing.
+    virtual void selectChapter(int index) = 0;
+    /// The reading pane's text, with "\n" line breaks.
+    virtual QString readingPaneText() const = 0;
+    /// Puts the reading pane's caret at `position`, selecting nothing, and scrolls it into view.
+    virtual void placeCaret(qsizetype position) = 0;
+    /// Colours the chapter list as inactive while a study text fills the reading pane, or back.
+    virtual void setChapterListInactive(bool inactive) = 0;
+    /// Whether introductions and notes open in their own window (`MenuSettingTerpisah`).
+    virtual bool separateIntro() const = 0;
 };
 
 } // namespace tirta::ui

@@ -21,6 +21,8 @@ Q_SIGNALS:
     void chapterChanged(const QString& book, int chapter);
     /// The reading pane shows something else: "kitab" (a chapter) or a study text.
     void paneModeChanged(const QString& mode);
+    /// The user switched "Tampilkan Pengantar di Jendela Terpisah" (`MenuSettingTerpisah`).
+    void separateIntroChanged(bool on);
     /// The main window restored the last position at its first activation; windows that open at
     /// start (ethics, tips) open now, in the order they connected.
     void firstActivated();

@@ -342,19 +342,32 @@ private Q_SLOTS:
         QCOMPARE(bar->x(), 0);
     }
 
+    void sideBySideUsesThreeFifthsOfTheScreen_data()
+    {
+        QTest::addColumn<bool>("maximized");
+        QTest::newRow("normal") << false;
+        QTest::newRow("maximized") << true;
+    }
+
     void sideBySideUsesThreeFifthsOfTheScreen()
     {
+        QFETCH(bool, maximized);
         auto form = openReader();
         QVERIFY(form);
         QWidget side;
         form->RecordWindowSize();
         const QSize recorded = form->size();
+        if (maximized)
+            form->showMaximized();
         form->arrangeSideBySide(&side);
-        const int screenWidth = form->screen()->availableGeometry().width();
-        QCOMPARE(form->width(), screenWidth * 6 / 10);
-        QCOMPARE(side.width(), screenWidth * 4 / 10);
+        QVERIFY(!form->isMaximized());
+        QCOMPARE(form->height(), recorded.height());
+        // The outer frames share the screen: three fifths, the rest beside, touching.
+        const QRect screen = form->screen()->availableGeometry();
+        QCOMPARE(form->frameGeometry().width(), screen.width() * 6 / 10);
         QCOMPARE(side.frameGeometry().x(), form->frameGeometry().right() + 1);
-        QCOMPARE(form->frameGeometry().x(), form->screen()->availableGeometry().x());
+        QCOMPARE(side.frameGeometry().right(), screen.right());
+        QCOMPARE(form->frameGeometry().x(), screen.x());
         QCOMPARE(side.height(), form->height());
         QVERIFY(side.isVisible());
         form->restoreRecordedSize();

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QFont>
+#include <QPlainTextEdit>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -77,6 +78,23 @@ public:
         ++arrangements;
     }
     void restoreRecordedSize() override { ++sizeRestores; }
+    void setPaneMode(const QString& newMode) override
+    {
+        mode = newMode;
+        Q_EMIT m_events.paneModeChanged(newMode);
+    }
+    void showStudyText(const QString& header, const QString& text) override
+    {
+        studyHeader = header;
+        pane.setPlainText(text);
+    }
+    void hostAboveReadingPane(QWidget* strip) override { strip->setParent(&window); }
+    void runBookSelection() override { Q_EMIT m_events.bookChanged(book); }
+    void selectChapter(int index) override { chapter = index + 1; }
+    QString readingPaneText() const override { return pane.toPlainText(); }
+    void placeCaret(qsizetype position) override { caret = position; }
+    void setChapterListInactive(bool inactive) override { chapterListInactive = inactive; }
+    bool separateIntro() const override { return separateWindow; }
 
     /// Whether anything at all was asked of the main window.
     bool untouched() const
@@ -94,6 +112,11 @@ public:
     int sizeRecords = 0;
     int sizeRestores = 0;
     int arrangements = 0;
+    QPlainTextEdit pane;
+    QString studyHeader;
+    qsizetype caret = -1;
+    bool chapterListInactive = false;
+    bool separateWindow = true;
     QStringList jumps;
     QStringList clipped;
     QStringList quotations;
