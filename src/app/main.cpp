@@ -1,6 +1,7 @@
 #include "foundation/settings.h"
 #include "foundation/version.h"
 #include "reader/form1.h"
+#include "study/crossrefmenu.h"
 #include "uikit/translator.h"
 
 #include <QApplication>
@@ -55,6 +56,7 @@ int main(int argc, char** argv)
     Form1 reader({ QCoreApplication::applicationDirPath(), tirta::SettingsStore::defaultFolder() });
     if (!reader.Form_Load())
         return 1;
+    tirta::study::installCrossReferences(reader);
     FirstPaintProbe probe(clock);
     if (QCoreApplication::arguments().contains(u"--measure-startup"_s))
         reader.findChild<QTextEdit*>(u"rtf1"_s)->viewport()->installEventFilter(&probe);
