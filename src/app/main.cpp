@@ -1,3 +1,4 @@
+#include "bookmarks/bookmarkfeature.h"
 #include "foundation/settings.h"
 #include "foundation/version.h"
 #include "reader/form1.h"
@@ -57,6 +58,7 @@ int main(int argc, char** argv)
     if (!reader.Form_Load())
         return 1;
     tirta::study::installCrossReferences(reader);
+    tirta::bookmarks::installBookmarks(reader);
     FirstPaintProbe probe(clock);
     if (QCoreApplication::arguments().contains(u"--measure-startup"_s))
         reader.findChild<QTextEdit*>(u"rtf1"_s)->viewport()->installEventFilter(&probe);
