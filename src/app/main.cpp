@@ -1,7 +1,9 @@
+#include "bookmarks/bookmarkfeature.h"
 #include "foundation/memory.h"
 #include "foundation/settings.h"
 #include "foundation/version.h"
 #include "reader/form1.h"
+#include "study/crossrefmenu.h"
 #include "study/docked.h"
 #include "uikit/translator.h"
 
@@ -60,6 +62,8 @@ int main(int argc, char** argv)
         return 1;
     tirta::study::installPericopes(reader);
     tirta::study::installBookNotes(reader);
+    tirta::study::installCrossReferences(reader);
+    tirta::bookmarks::installBookmarks(reader);
     FirstPaintProbe probe(clock);
     if (QCoreApplication::arguments().contains(u"--measure-startup"_s))
         reader.findChild<QTextEdit*>(u"rtf1"_s)->viewport()->installEventFilter(&probe);

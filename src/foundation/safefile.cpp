@@ -2,18 +2,27 @@
 
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace tirta {
 
 bool writeFileWhole(const QString& path, const QByteArray& bytes, QString* error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
+    QString reason;
+    // Unbuffered, so that a write cut short (a full disk) is seen here: through the buffer the
+    // shortfall is lost when commit() flushes, and the cut file would replace the old one.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        errno = 0;
+        if (file.write(bytes) != bytes.size())
+            reason = errno != 0 ? qt_error_string(errno) : file.errorString();
+        else if (file.commit())
+            return true;
     }
-    return true;
+    if (error)
+        *error = reason.isEmpty() ? file.errorString() : reason;
+    file.cancelWriting();
+    return false;
 }
 
 QString toCrLf(QStringView text)

@@ -78,6 +78,8 @@ public:
     QFont readingFont() const override;
     QString paneMode() const override { return m_paneMode; }
     void Set_IsInfo_to_kitab() override;
+    QMenu* crossReferenceMenu() override { return m_menus.MenuRef; }
+    QString translationName(int n) const override { return m_catalogue.at(n).name; }
     void RecordWindowSize() override;
     void arrangeSideBySide(QWidget* sideWindow) override;
     void restoreRecordedSize() override;
@@ -108,13 +110,13 @@ public:
     void SyncToChapterRow(tirta::Recordset& chapters, QLabel* label);
 
     const tirta::TranslationCatalogue& catalogue() const { return m_catalogue; }
-    QString currentColumn() const { return m_currentColumn; }
+    QString currentColumn() const override { return m_currentColumn; }
     QString parallelColumn() const { return m_parallelColumn; }
     int mainTranslation() const { return m_mainNumber; }
     int parallelTranslation() const { return m_parallelNumber; }
     const tirta::reader::History& history() const { return m_history; }
     /// The position as a reference string: book "#" chapter ":" verse.
-    QString currentReference() const;
+    QString currentReference() const override;
 
 protected:
     void showEvent(QShowEvent* event) override;

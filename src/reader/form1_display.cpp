@@ -153,6 +153,7 @@ void Form1::showEditMenu(const QPoint& globalPos)
     m.MenuPilihSemua->setEnabled(!everything);
     m.MenuCopyClipBook->setEnabled(cursor.hasSelection());
     m.menuCopy->setEnabled(cursor.hasSelection());
+    Q_EMIT m_events.editMenuAboutToShow();
     m.MenuEdit->popup(globalPos);
 }
 

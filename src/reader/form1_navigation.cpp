@@ -185,9 +185,8 @@ void Form1::JumpLocation(QString& reference)
         return;
     }
     if (oldTestament && !m_ui.Option1->isEnabled()) {
-        // History and bookmarks may hold positions of another translation.
-        tirta::ui::MessageBox::show(this, u"Versi yang sedang aktif tidak memiliki Perjanjian Lama"_s,
-            QMessageBox::Ok, QMessageBox::NoIcon);
+        // History and bookmarks may hold positions of another translation. The history stays
+        // where it is; the bookmark window checks before it jumps and tells the user itself.
         return;
     }
 

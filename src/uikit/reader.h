@@ -6,6 +6,7 @@
 
 class QAction;
 class QFont;
+class QMenu;
 class QTextEdit;
 class QWidget;
 
@@ -47,7 +48,9 @@ public:
     virtual ~Reader() = default;
 
     /// Shows the chapter of a reference string ("Markus#12:30-31") and marks its first verse.
-    /// The spelling of the reference is normalised in place.
+    /// The spelling of the reference is normalised in place. An Old Testament reference while the
+    /// main translation has none moves nothing and says nothing: a caller that may hold one (the
+    /// bookmark window) checks `hasOldTestament()` first and tells the user.
     virtual void JumpLocation(QString& reference) = 0;
     /// Appends the selected text of a view to the ClipBook: the reference (or, without one, the
     /// book selected in the main window), `extra`, the text and an empty line.
@@ -78,6 +81,12 @@ public:
     virtual QString currentBook() const = 0;
     /// The chapter shown or selected, from 1; 0 when none is.
     virtual int currentChapter() const = 0;
+    /// The position as a reference string: book "#" chapter ":" verse (verse 1 when none is chosen).
+    virtual QString currentReference() const = 0;
+    /// The column of the main translation ("Kitab2").
+    virtual QString currentColumn() const = 0;
+    /// The display name of translation n (1-based catalogue position); empty outside the catalogue.
+    virtual QString translationName(int n) const = 0;
     /// Whether the main translation has the Old Testament.
     virtual bool hasOldTestament() const = 0;
     /// The reading pane's font, which the study windows follow.
@@ -86,6 +95,9 @@ public:
     virtual QString paneMode() const = 0;
     /// Sets the reading pane's mode back to "kitab".
     virtual void Set_IsInfo_to_kitab() = 0;
+    /// The submenu `MenuRef` ("Referensi Silang") of the reading pane's edit menu. It holds the
+    /// first item of `MenuRefs`, disabled until the cross-reference library takes the submenu over.
+    virtual QMenu* crossReferenceMenu() = 0;
     /// Remembers the main window's size before a side window docks; `restoreRecordedSize` gives
     /// it back. Does nothing while the main window is maximized.
     virtual void RecordWindowSize() = 0;

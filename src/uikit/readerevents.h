@@ -19,6 +19,9 @@ Q_SIGNALS:
     void bookChanged(const QString& book);
     /// A chapter was shown in the reading pane.
     void chapterChanged(const QString& book, int chapter);
+    /// The reading pane's edit menu is about to open: its items are already shown or hidden for
+    /// the pane's mode, so a follower may still fill or hide the cross-reference submenu.
+    void editMenuAboutToShow();
     /// The reading pane shows something else: "kitab" (a chapter) or a study text.
     void paneModeChanged(const QString& mode);
     /// The user switched "Tampilkan Pengantar di Jendela Terpisah" (`MenuSettingTerpisah`).

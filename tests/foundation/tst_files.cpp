@@ -2,6 +2,7 @@
 #include "foundation/pseudorandom.h"
 #include "foundation/safefile.h"
 #include "foundation/tempfolder.h"
+#include "support/filesizelimit.h"
 #include "support/testenv.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,6 +44,14 @@ private Q_SLOTS:
         QVERIFY(!writeFileWhole(dir.filePath(u"folder"_s), "x"));
         QVERIFY(QFileInfo(dir.filePath(u"folder"_s)).isDir());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { u"hasil.tmp"_s });
+
+        // The disk fills up in the middle of the write.
+        {
+            tirta::test::FileSizeLimit full(8);
+            QVERIFY(!writeFileWhole(path, "panjang sekali\r\n", &error));
+        }
+        QCOMPARE(contents(path), QByteArray("baru\r\n"));
+        QCOMPARE(error, qt_error_string(EFBIG));
     }
 
     void lineEndsConvertBothWays_data()

@@ -1,9 +1,8 @@
-#include "support/readerharness.h"
-
 #include "foundation/checksum.h"
 #include "foundation/settings.h"
 #include "reader/form1.h"
 #include "reader/form15.h"
+#include "support/readerharness.h"
 #include "support/samplebible.h"
 #include "support/testenv.h"
 #include "uikit/filedialog.h"
@@ -258,6 +257,12 @@ private Q_SLOTS:
         QCOMPARE(named<QListWidget>(form.get(), "List1")->item(0)->text(), u"Mat"_s);
         QVERIFY(rtf(*form, "rtf1").startsWith(u"1:1 sil 1"_s));
         QCOMPARE(form->windowTitle(), u"Tirtamaya 2.0.0 - Hanya PB"_s);
+        // A step back to an Old Testament position moves nothing and asks nothing.
+        const int messages = MessageBox::shownCount();
+        for (qsizetype steps = form->history().entries().size(); steps > 0; --steps)
+            QTest::keyClick(form.get(), Qt::Key_F3);
+        QCOMPARE(named<QLabel>(form.get(), "Label1")->text(), u"Matius 1"_s);
+        QCOMPARE(MessageBox::shownCount(), messages);
 
         form->findChild<QAction*>(u"VersiKitab_2"_s)->trigger();
         QVERIFY(named<QRadioButton>(form.get(), "Option1")->isEnabled());

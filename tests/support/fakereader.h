@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QFont>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -42,7 +43,12 @@ public:
     FakeReader(DataSession& session, const QString& settingsFolder)
         : m_session(session)
         , m_settings(settingsFolder, QStringLiteral("Tirtamaya-test"))
-    { }
+    {
+        // As the main window builds it: the first cross-reference item, waiting for its library.
+        QAction* first = refMenu.addAction(QStringLiteral("<tidak ada referensi>"));
+        first->setObjectName(QStringLiteral("MenuRefs_0"));
+        first->setEnabled(false);
+    }
 
     void JumpLocation(QString& reference) override { jumps << reference; }
     void CopyToClipBook(
@@ -66,10 +72,14 @@ public:
     }
     QString currentBook() const override { return book; }
     int currentChapter() const override { return chapter; }
+    QString currentReference() const override { return reference; }
+    QString currentColumn() const override { return column; }
+    QString translationName(int n) const override { return translationNames.value(n - 1); }
     bool hasOldTestament() const override { return oldTestament; }
     QFont readingFont() const override { return font; }
     QString paneMode() const override { return mode; }
     void Set_IsInfo_to_kitab() override { mode = QStringLiteral("kitab"); }
+    QMenu* crossReferenceMenu() override { return &refMenu; }
     void RecordWindowSize() override { ++sizeRecords; }
     void arrangeSideBySide(QWidget* sideWindow) override
     {
@@ -109,6 +119,10 @@ public:
     bool oldTestament = true;
     QFont font;
     QString mode = QStringLiteral("kitab");
+    QString reference = QStringLiteral("Kejadian#1:1");
+    QString column = QStringLiteral("Kitab1");
+    QStringList translationNames { QStringLiteral("Terjemahan Baru") };
+    QMenu refMenu { QStringLiteral("Referensi Silang"), &window };
     int sizeRecords = 0;
     int sizeRestores = 0;
     int arrangements = 0;
