@@ -1,5 +1,6 @@
 #include "sizing.h"
 
+#include <QFont>
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
@@ -26,6 +27,24 @@ int screenHeightOf(const QWidget* widget)
 {
     const QScreen* screen = screenOf(widget);
     return screen ? screen->geometry().height() : 0;
+}
+
+void applyTextSize(std::initializer_list<QWidget*> widgets, int points)
+{
+    for (QWidget* widget : widgets) {
+        QFont font = widget->font();
+        font.setPointSize(points);
+        widget->setFont(font);
+    }
+}
+
+void applyTextFace(std::initializer_list<QWidget*> widgets, const QFont& face)
+{
+    for (QWidget* widget : widgets) {
+        QFont font = widget->font();
+        font.setFamily(face.family());
+        widget->setFont(font);
+    }
 }
 
 void placeCentredOnTop(QWidget* window)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <initializer_list>
+
+class QFont;
 class QWidget;
 
 namespace tirta::ui {
@@ -13,6 +16,12 @@ int secondaryTextSize(int screenHeight);
 
 /// The height in pixels of the screen `widget` is on (the primary screen when it has none yet).
 int screenHeightOf(const QWidget* widget);
+
+/// Gives each of `widgets` the text size `points`, keeping its face.
+void applyTextSize(std::initializer_list<QWidget*> widgets, int points);
+
+/// Gives each of `widgets` the face of `font` (its family), keeping its size.
+void applyTextFace(std::initializer_list<QWidget*> widgets, const QFont& font);
 
 /// Keeps `window` above the other windows and centres it on its screen (splash screen, progress
 /// dialog, bookmark window). Call after the window has its size; a shown window stays shown.
