@@ -1,0 +1,24 @@
+#pragma once
+
+#include <initializer_list>
+
+class QLabel;
+class QListWidget;
+class QWidget;
+
+namespace tirta::ui {
+class ListHoverTip;
+}
+
+namespace tirta::collections {
+
+/// Sizes the parables and prophecies windows: 0.8 of the screen wide; 500 pixels high on a screen
+/// more than 700 pixels high, else 400. Returns the text size that goes with it.
+int sizeListWindow(QWidget* window);
+
+/// The hover tip of a collection list: `tip`, a label of the window, shown over the row of the
+/// item under the pointer when its text does not fit in the list, hidden over `hideOver`.
+tirta::ui::ListHoverTip* attachHoverTip(
+    QListWidget* list, QLabel* tip, std::initializer_list<QWidget*> hideOver);
+
+} // namespace tirta::collections
