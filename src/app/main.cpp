@@ -1,6 +1,9 @@
+#include "collections/collectionfeatures.h"
 #include "foundation/settings.h"
 #include "foundation/version.h"
 #include "reader/form1.h"
+#include "study/form18.h"
+#include "study/form9.h"
 #include "uikit/translator.h"
 
 #include <QApplication>
@@ -55,6 +58,11 @@ int main(int argc, char** argv)
     Form1 reader({ QCoreApplication::applicationDirPath(), tirta::SettingsStore::defaultFolder() });
     if (!reader.Form_Load())
         return 1;
+    tirta::study::installDictionary(reader);
+    tirta::study::installThemes(reader);
+    tirta::collections::installParables(reader);
+    tirta::collections::installProphecies(reader);
+    tirta::collections::installPictures(reader);
     FirstPaintProbe probe(clock);
     if (QCoreApplication::arguments().contains(u"--measure-startup"_s))
         reader.findChild<QTextEdit*>(u"rtf1"_s)->viewport()->installEventFilter(&probe);
