@@ -31,6 +31,8 @@ int screenHeightOf(const QWidget* widget)
 
 void applyTextSize(std::initializer_list<QWidget*> widgets, int points)
 {
+    if (points <= 0)
+        return; // a font sized in pixels has no point size to pass on
     for (QWidget* widget : widgets) {
         QFont font = widget->font();
         font.setPointSize(points);

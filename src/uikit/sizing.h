@@ -17,7 +17,7 @@ int secondaryTextSize(int screenHeight);
 /// The height in pixels of the screen `widget` is on (the primary screen when it has none yet).
 int screenHeightOf(const QWidget* widget);
 
-/// Gives each of `widgets` the text size `points`, keeping its face.
+/// Gives each of `widgets` the text size `points`, keeping its face; a size of 0 or less changes nothing.
 void applyTextSize(std::initializer_list<QWidget*> widgets, int points);
 
 /// Gives each of `widgets` the face of `font` (its family), keeping its size.
