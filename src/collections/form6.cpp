@@ -214,7 +214,8 @@ void Form6::List1_Click(int row)
 
 void Form6::Command1_Click()
 {
-    const bool expand = m_ui.picListPanel->width() < tirta::ui::twipsToPixels(kPanelWidthTwips, *this) / 2;
+    m_panelFolded = !m_panelFolded;
+    const bool expand = !m_panelFolded;
     m_ui.Label1->setVisible(expand);
     m_ui.Combo1->setVisible(expand);
     m_ui.List1->setVisible(expand);

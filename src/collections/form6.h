@@ -46,6 +46,7 @@ private:
 
     tirta::ui::Reader& m_reader;
     tirta::collections::PictureFolders m_folders;
+    bool m_panelFolded = false;
     struct Ui
     {
         QFrame* Frame1 = nullptr;
