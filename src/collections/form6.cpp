@@ -10,7 +10,6 @@
 #include "uikit/twips.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -27,6 +26,9 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 namespace collections = tirta::collections;
@@ -160,10 +162,15 @@ bool Form6::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_ui.Picture1) {
         if (event->type() == QEvent::Resize)
             setUpScrollBars();
-        // The wheel over the picture scrolls it, as it would in any other view.
+        // The wheel over the picture moves it by one small change per notch.
         if (event->type() == QEvent::Wheel) {
-            QScrollBar* bar = m_ui.VScroll1->isEnabled() ? m_ui.VScroll1 : m_ui.HScroll1;
-            QCoreApplication::sendEvent(bar, event);
+            QPoint notches
+                = static_cast<QWheelEvent*>(event)->angleDelta() / QWheelEvent::DefaultDeltasPerStep;
+            if (!m_ui.VScroll1->isEnabled())
+                notches = QPoint(notches.x() + notches.y(), 0);
+            for (auto [bar, steps] :
+                { std::pair(m_ui.HScroll1, notches.x()), { m_ui.VScroll1, notches.y() } })
+                bar->setValue(bar->value() - steps * bar->singleStep());
             return true;
         }
     }

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -130,6 +131,12 @@ private Q_SLOTS:
         QCOMPARE(vertical->pageStep(), viewport->height() / 2);
         vertical->setValue(120);
         QCOMPARE(named<QLabel>(&form, "Picture2")->pos(), QPoint(0, -120));
+        // One notch of the wheel back moves by one small change.
+        vertical->setValue(vertical->maximum());
+        QWheelEvent notch(QPointF(5, 5), viewport->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, 120),
+            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &notch);
+        QCOMPARE(vertical->value(), vertical->maximum() - vertical->singleStep());
 
         // Folding the list panel gives the viewer its width; unfolding takes it back.
         const int width = viewport->width();
