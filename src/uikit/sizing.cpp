@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace tirta::ui {
 
 namespace {
@@ -47,6 +49,24 @@ void applyTextFace(std::initializer_list<QWidget*> widgets, const QFont& face)
         font.setFamily(face.family());
         widget->setFont(font);
     }
+}
+
+void centreOver(QWidget* window, const QWidget* owner)
+{
+    if (!window || !owner)
+        return;
+    const QScreen* screen = screenOf(owner);
+    const QRect ownerFrame = owner->frameGeometry();
+    QRect placed(QPoint(), window->size());
+    placed.moveCenter(ownerFrame.center());
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        placed.moveLeft(
+            std::clamp(placed.left(), area.left(), std::max(area.left(), area.right() - placed.width())));
+        placed.moveTop(
+            std::clamp(placed.top(), area.top(), std::max(area.top(), area.bottom() - placed.height())));
+    }
+    window->move(placed.topLeft());
 }
 
 void placeCentredOnTop(QWidget* window)

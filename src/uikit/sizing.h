@@ -23,6 +23,9 @@ void applyTextSize(std::initializer_list<QWidget*> widgets, int points);
 /// Gives each of `widgets` the face of `font` (its family), keeping its size.
 void applyTextFace(std::initializer_list<QWidget*> widgets, const QFont& font);
 
+/// Centres a window that is not shown yet over `owner` (the main window), kept inside the screen.
+void centreOver(QWidget* window, const QWidget* owner);
+
 /// Keeps `window` above the other windows and centres it on its screen (splash screen, progress
 /// dialog, bookmark window). Call after the window has its size; a shown window stays shown.
 void placeCentredOnTop(QWidget* window);
