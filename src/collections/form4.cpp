@@ -90,7 +90,7 @@ void Form4::buildUi()
     body->addWidget(m_ui.Frame1);
     outer->addLayout(body, 1);
     outer->addWidget(m_ui.picStatusBar);
-    setMinimumSize(480, 300);
+    setMinimumHeight(300); // the width follows the controls
 }
 
 void Form4::connectSignals()

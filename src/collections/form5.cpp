@@ -87,7 +87,7 @@ void Form5::buildUi()
     body->addWidget(m_ui.Frame1);
     outer->addLayout(body, 1);
     outer->addWidget(m_ui.picStatusBar);
-    setMinimumSize(480, 300);
+    setMinimumHeight(300); // the width follows the controls
 }
 
 void Form5::connectSignals()

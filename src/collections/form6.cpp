@@ -115,7 +115,7 @@ void Form6::buildUi()
     body->addWidget(m_ui.Frame1);
     outer->addLayout(body, 1);
     outer->addWidget(m_ui.picStatusBar);
-    setMinimumSize(360, 300);
+    setMinimumHeight(300); // the width follows the controls
 }
 
 void Form6::connectSignals()
