@@ -2,13 +2,38 @@
 
 #include "uikit/listhovertip.h"
 #include "uikit/sizing.h"
+#include "uikit/statusstrip.h"
 
+#include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
 
 namespace tirta::collections {
+
+WindowBody createWindowBody(QWidget* window)
+{
+    WindowBody body;
+    body.Frame1 = new QFrame(window);
+    body.Frame1->setObjectName(u"Frame1"_s);
+    body.Frame1->setFrameShape(QFrame::StyledPanel);
+    body.picStatusBar = ui::createStatusStrip(window);
+    auto* outer = new QVBoxLayout(window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* framed = new QVBoxLayout;
+    framed->setContentsMargins(8, 8, 8, 0);
+    framed->addWidget(body.Frame1);
+    outer->addLayout(framed, 1);
+    outer->addWidget(body.picStatusBar);
+    // The width follows the controls.
+    window->setMinimumHeight(300);
+    return body;
+}
 
 int sizeListWindow(QWidget* window)
 {

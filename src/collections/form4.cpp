@@ -20,7 +20,6 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 namespace collections = tirta::collections;
@@ -42,9 +41,9 @@ Form4::Form4(tirta::ui::Reader& reader)
 
 void Form4::buildUi()
 {
-    m_ui.Frame1 = new QFrame(this);
-    m_ui.Frame1->setObjectName(u"Frame1"_s);
-    m_ui.Frame1->setFrameShape(QFrame::StyledPanel);
+    const collections::WindowBody body = collections::createWindowBody(this);
+    m_ui.Frame1 = body.Frame1;
+    m_ui.picStatusBar = body.picStatusBar;
     m_ui.Label1 = new QLabel(m_ui.Frame1);
     m_ui.Label1->setObjectName(u"Label1"_s);
     QFont heading = m_ui.Label1->font();
@@ -68,13 +67,9 @@ void Form4::buildUi()
     }
     gospels->addStretch();
 
-    m_ui.rt1 = new QTextEdit(m_ui.Frame1);
-    m_ui.rt1->setObjectName(u"rt1"_s);
-    m_ui.rt1->setReadOnly(true);
-    m_ui.rt1->setAcceptRichText(false);
+    m_ui.rt1 = tirta::ui::createTextView("rt1", m_ui.Frame1);
     m_ui.Label3 = new QLabel(this);
     m_ui.Label3->setObjectName(u"Label3"_s);
-    m_ui.picStatusBar = tirta::ui::createStatusStrip(this);
 
     auto* grid = new QGridLayout(m_ui.Frame1);
     grid->addWidget(m_ui.Label1, 0, 0, 1, 2);
@@ -83,14 +78,6 @@ void Form4::buildUi()
     grid->addWidget(m_ui.rt1, 2, 1);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(1, 1);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(8, 8, 8, 0);
-    body->addWidget(m_ui.Frame1);
-    outer->addLayout(body, 1);
-    outer->addWidget(m_ui.picStatusBar);
-    setMinimumHeight(300); // the width follows the controls
 }
 
 void Form4::connectSignals()

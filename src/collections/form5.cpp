@@ -16,7 +16,6 @@
 #include <QListWidget>
 #include <QStatusBar>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 namespace collections = tirta::collections;
@@ -46,28 +45,20 @@ void Form5::buildUi()
         control->setFont(font);
         return control;
     };
-    auto view = [](const char* name, QWidget* parent) {
-        auto* control = new QTextEdit(parent);
-        control->setObjectName(QString::fromLatin1(name));
-        control->setReadOnly(true);
-        control->setAcceptRichText(false);
-        return control;
-    };
-    m_ui.Frame1 = new QFrame(this);
-    m_ui.Frame1->setObjectName(u"Frame1"_s);
-    m_ui.Frame1->setFrameShape(QFrame::StyledPanel);
+    const collections::WindowBody body = collections::createWindowBody(this);
+    m_ui.Frame1 = body.Frame1;
+    m_ui.picStatusBar = body.picStatusBar;
     m_ui.Label1 = label("Label1", m_ui.Frame1, true);
     m_ui.Label1->setWordWrap(true);
     m_ui.List1 = new QListWidget(m_ui.Frame1);
     m_ui.List1->setObjectName(u"List1"_s);
     m_ui.List1->setFixedWidth(tirta::ui::twipsToPixels(kListWidthTwips, *this));
     m_ui.Label3 = label("Label3", m_ui.Frame1, false);
-    m_ui.rt1 = view("rt1", m_ui.Frame1);
+    m_ui.rt1 = tirta::ui::createTextView("rt1", m_ui.Frame1);
     m_ui.Label4 = label("Label4", m_ui.Frame1, false);
-    m_ui.rt2 = view("rt2", m_ui.Frame1);
+    m_ui.rt2 = tirta::ui::createTextView("rt2", m_ui.Frame1);
     m_ui.Label5 = new QLabel(this);
     m_ui.Label5->setObjectName(u"Label5"_s);
-    m_ui.picStatusBar = tirta::ui::createStatusStrip(this);
 
     // The two passages share the height to the right of the list in equal halves.
     auto* grid = new QGridLayout(m_ui.Frame1);
@@ -80,14 +71,6 @@ void Form5::buildUi()
     grid->setRowStretch(2, 1);
     grid->setRowStretch(4, 1);
     grid->setColumnStretch(1, 1);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(8, 8, 8, 0);
-    body->addWidget(m_ui.Frame1);
-    outer->addLayout(body, 1);
-    outer->addWidget(m_ui.picStatusBar);
-    setMinimumHeight(300); // the width follows the controls
 }
 
 void Form5::connectSignals()

@@ -53,9 +53,9 @@ Form6::Form6(tirta::ui::Reader& reader)
 
 void Form6::buildUi()
 {
-    m_ui.Frame1 = new QFrame(this);
-    m_ui.Frame1->setObjectName(u"Frame1"_s);
-    m_ui.Frame1->setFrameShape(QFrame::StyledPanel);
+    const collections::WindowBody body = collections::createWindowBody(this);
+    m_ui.Frame1 = body.Frame1;
+    m_ui.picStatusBar = body.picStatusBar;
 
     m_ui.picListPanel = new QFrame(m_ui.Frame1);
     m_ui.picListPanel->setObjectName(u"picListPanel"_s);
@@ -106,16 +106,6 @@ void Form6::buildUi()
 
     m_ui.Label2 = new QLabel(this);
     m_ui.Label2->setObjectName(u"Label2"_s);
-    m_ui.picStatusBar = tirta::ui::createStatusStrip(this);
-
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(8, 8, 8, 0);
-    body->addWidget(m_ui.Frame1);
-    outer->addLayout(body, 1);
-    outer->addWidget(m_ui.picStatusBar);
-    setMinimumHeight(300); // the width follows the controls
 }
 
 void Form6::connectSignals()

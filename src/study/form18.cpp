@@ -59,10 +59,7 @@ void Form18::buildUi()
     QFont theme = m_ui.Label4->font();
     theme.setBold(true);
     m_ui.Label4->setFont(theme);
-    m_ui.rtfAyat = new QTextEdit(this);
-    m_ui.rtfAyat->setObjectName(u"rtfAyat"_s);
-    m_ui.rtfAyat->setReadOnly(true);
-    m_ui.rtfAyat->setAcceptRichText(false);
+    m_ui.rtfAyat = tirta::ui::createTextView("rtfAyat", this);
     m_ui.rtfAyat->setContextMenuPolicy(Qt::CustomContextMenu);
     m_ui.picStatusBar = tirta::ui::createStatusStrip(this);
     tirta::ui::drawSharedStatusOf(m_ui.picStatusBar, m_reader.mainWindow());

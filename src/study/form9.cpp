@@ -5,6 +5,7 @@
 #include "uikit/featurewindow.h"
 #include "uikit/reader.h"
 #include "uikit/sizing.h"
+#include "uikit/widgets.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -40,10 +41,7 @@ void Form9::buildUi()
     m_ui.Text1 = new QLineEdit(m_ui.Frame1);
     m_ui.Text1->setObjectName(u"Text1"_s);
     m_ui.Label1->setBuddy(m_ui.Text1);
-    m_ui.rtf = new QTextEdit(m_ui.Frame1);
-    m_ui.rtf->setObjectName(u"rtf"_s);
-    m_ui.rtf->setReadOnly(true);
-    m_ui.rtf->setAcceptRichText(false);
+    m_ui.rtf = tirta::ui::createTextView("rtf", m_ui.Frame1);
 
     auto* search = new QHBoxLayout;
     search->addWidget(m_ui.Label1);

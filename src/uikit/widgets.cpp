@@ -37,6 +37,15 @@ BusyCursor::~BusyCursor()
     QApplication::restoreOverrideCursor();
 }
 
+QTextEdit* createTextView(const char* name, QWidget* parent)
+{
+    auto* view = new QTextEdit(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setReadOnly(true);
+    view->setAcceptRichText(false);
+    return view;
+}
+
 bool ShowReferenceText(const QString& reference, Recordset& chapters, QTextEdit* view)
 {
     if (!view)

@@ -50,6 +50,9 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
+/// A read-only view of plain text named `name` (a passage, an explanation).
+QTextEdit* createTextView(const char* name, QWidget* parent);
+
 /// Shows the verse lines of a reference string in `view` as plain text, cut from translation 1 of
 /// the chapter that `chapters` finds (`cutExcerpt`; the recordset moves there). When the reference
 /// finds no chapter or verse the view is emptied, so that no other passage stays under a heading
