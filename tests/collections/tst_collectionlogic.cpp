@@ -10,7 +10,7 @@
 using namespace Qt::StringLiterals;
 namespace collections = tirta::collections;
 
-/// Titles in proper case, where a picture file is looked for, and how far a picture scrolls.
+/// Titles in proper case and where a picture file is looked for.
 class CollectionLogicTest : public QObject
 {
     Q_OBJECT
@@ -69,33 +69,6 @@ private Q_SLOTS:
             expected == u"data"_s ? m_data.path() + u"/Peta/"_s + file
                                   : m_program.path() + u"/peta/"_s + file);
         QCOMPARE(collections::pictureExists(folders, file), file != u"missing.png"_s);
-    }
-
-    void scrollRange_data()
-    {
-        QTest::addColumn<int>("picture");
-        QTest::addColumn<int>("viewport");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<int>("page");
-        QTest::newRow("small") << 300 << 400 << false << 0 << 0;
-        QTest::newRow("same size") << 400 << 400 << false << 0 << 0;
-        QTest::newRow("tall") << 1000 << 401 << true << 599 << 200;
-        QTest::newRow("past 16 bits") << 100000 << 500 << true << 99500 << 250;
-    }
-
-    void scrollRange()
-    {
-        QFETCH(int, picture);
-        QFETCH(int, viewport);
-        QFETCH(bool, enabled);
-        QFETCH(int, maximum);
-        QFETCH(int, page);
-        const collections::ScrollRange range = collections::scrollRange(picture, viewport);
-        QCOMPARE(range.enabled, enabled);
-        QCOMPARE(range.maximum, maximum);
-        QCOMPARE(range.pageStep, page);
-        QCOMPARE(range.singleStep, page);
     }
 };
 

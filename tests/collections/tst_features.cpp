@@ -3,7 +3,6 @@
 #include "study/form9.h"
 #include "support/readerharness.h"
 #include "support/testenv.h"
-#include "uikit/widgets.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -21,35 +20,32 @@ class FeaturesTest : public QObject
 private Q_SLOTS:
     void windowsFollowTheirSwitches_data()
     {
-        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("on");
         QTest::addColumn<int>("feature");
         QTest::addColumn<int>("button"); // 0: menu item only
         QTest::addColumn<QString>("window");
-        QTest::addColumn<bool>("on");
-        const std::tuple<QString, Feature, int, QString> features[] = {
-            { u"Kamus"_s, Feature::Kamus, 7, u"Form9"_s },
-            { u"Tematik"_s, Feature::Tematik, 0, u"Form18"_s },
-            { u"Perumpamaan"_s, Feature::Perumpamaan, 4, u"Form4"_s },
-            { u"Nubuat"_s, Feature::Nubuat, 5, u"Form5"_s },
-            { u"Peta"_s, Feature::Peta, 6, u"Form6"_s },
-        };
-        for (const auto& [key, feature, button, window] : features) {
-            for (const bool on : { true, false }) {
-                QTest::addRow("%s %s", qPrintable(key), on ? "on" : "off")
-                    << key << static_cast<int>(feature) << button << window << on;
-            }
+        for (const bool on : { true, false }) {
+            const char* state = on ? "on" : "off";
+            const auto row = [&](const char* key, Feature feature, int button, const QString& window) {
+                QTest::addRow("%s %s", key, state) << on << static_cast<int>(feature) << button << window;
+            };
+            row("Kamus", Feature::Kamus, 7, u"Form9"_s);
+            row("Tematik", Feature::Tematik, 0, u"Form18"_s);
+            row("Perumpamaan", Feature::Perumpamaan, 4, u"Form4"_s);
+            row("Nubuat", Feature::Nubuat, 5, u"Form5"_s);
+            row("Peta", Feature::Peta, 6, u"Form6"_s);
         }
     }
 
     void windowsFollowTheirSwitches()
     {
-        QFETCH(QString, key);
+        QFETCH(bool, on);
         QFETCH(int, feature);
         QFETCH(int, button);
         QFETCH(QString, window);
-        QFETCH(bool, on);
         tirta::test::ReaderHarness harness;
         auto builder = tirta::test::sampleBible();
+        const QString key = QString::fromLatin1(QTest::currentDataTag()).section(u' ', 0, 0);
         builder.row(u"UsysMenu"_s, { { u"NamaMenu"_s, key }, { u"Aktif"_s, on } });
         auto form = harness.open(builder);
         QVERIFY(form);
@@ -66,18 +62,14 @@ private Q_SLOTS:
             QCOMPARE(toolButton->isEnabled(), on);
         if (!on)
             return;
-        if (toolButton)
-            toolButton->click();
-        else
-            item->trigger();
+        toolButton ? toolButton->click() : item->trigger();
         auto* opened = form->findChild<QWidget*>(window);
-        QVERIFY(opened);
-        QTRY_VERIFY(opened->isVisible());
-        // Opening again brings back the same window.
+        QVERIFY(opened && opened->isVisible());
+        // Opening it again brings back the same window.
         opened->hide();
         item->trigger();
-        QCOMPARE(form->findChildren<QWidget*>(window).size(), 1);
         QVERIFY(opened->isVisible());
+        QCOMPARE(form->findChildren<QWidget*>(window).size(), 1);
     }
 };
 

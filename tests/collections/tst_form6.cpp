@@ -1,6 +1,7 @@
 #include "collections/form6.h"
 #include "support/fakereader.h"
 #include "support/testenv.h"
+#include "support/widgettexts.h"
 #include "uikit/widgets.h"
 
 #include <QComboBox>
@@ -32,14 +33,6 @@ class Form6Test : public QObject
         QImage picture(size, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
         return QDir().mkpath(QFileInfo(path).path()) && picture.save(path);
-    }
-    static QStringList titles(Form6& form)
-    {
-        QStringList list;
-        auto* view = named<QListWidget>(&form, "List1");
-        for (int i = 0; i < view->count(); ++i)
-            list << view->item(i)->text();
-        return list;
     }
     static void choose(Form6& form, const QString& title)
     {
@@ -92,7 +85,7 @@ private Q_SLOTS:
         QCOMPARE(chooser->itemText(category),
             (QStringList { u" - Semua Gambar - "_s, u"Denah"_s, u"Peta"_s })[category]);
         chooser->setCurrentIndex(category);
-        QCOMPARE(titles(form), expected);
+        QCOMPARE(tirta::test::itemTexts(named<QListWidget>(&form, "List1")), expected);
     }
 
     void picturesThatCannotBeShownLeaveTheLastOne()

@@ -2,6 +2,7 @@
 #include "support/fakereader.h"
 #include "support/samplebible.h"
 #include "support/testenv.h"
+#include "support/widgettexts.h"
 #include "uikit/widgets.h"
 
 #include <QAction>
@@ -32,14 +33,6 @@ class Form18Test : public QObject
                 chooser->setCurrentIndex(i);
         }
     }
-    static QStringList references(Form18& form)
-    {
-        QStringList list;
-        auto* view = named<QListWidget>(&form, "lstAyat");
-        for (int i = 0; i < view->count(); ++i)
-            list << view->item(i)->text();
-        return list;
-    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -63,10 +56,10 @@ private Q_SLOTS:
         QCOMPARE(named<QComboBox>(&form, "cbTopik")->currentIndex(), 0);
         auto* list = named<QListWidget>(&form, "lstAyat");
         QCOMPARE(list->currentRow(), 0);
-        // The text of that reference, from translation 1.
-        const QString reference = list->currentItem()->text();
+        // The text of that reference ("Yohanes#3:16" begins "3:16 "), from translation 1.
         const QString text = named<QTextEdit>(&form, "rtfAyat")->toPlainText();
-        QVERIFY2(text.startsWith(reference.section(u'#', 1).section(u'-', 0, 0) + u' '), qPrintable(text));
+        QVERIFY2(text.startsWith(list->currentItem()->text().section(u'#', 1).section(u'-', 0, 0) + u' '),
+            qPrintable(text));
         QVERIFY(!text.contains(u"love"_s));
     }
 
@@ -85,21 +78,9 @@ private Q_SLOTS:
         QFETCH(QStringList, expected);
         Form18 form(*m_reader);
         chooseTheme(form, theme);
-        QStringList found = references(form);
+        QStringList found = tirta::test::itemTexts(named<QListWidget>(&form, "lstAyat"));
         found.sort();
         QCOMPARE(found, expected);
-    }
-
-    void withoutTheThemesTableTheFeatureIsNotOffered()
-    {
-        auto session = tirta::test::FixtureBuilder({ 1, false, true })
-                           .version(1, u"Satu"_s)
-                           .open(m_dir.filePath(u"tanpa-tema.dat"_s));
-        QVERIFY(session);
-        tirta::test::FakeReader reader(*session, m_dir.path());
-        reader.featureAction(tirta::ui::Feature::Tematik)->setEnabled(false); // as the main window has it
-        tirta::study::installThemes(reader);
-        QVERIFY(!reader.featureAction(tirta::ui::Feature::Tematik)->isEnabled());
     }
 
     void copyToClipBookHeadsTheEntryWithTheTheme()
