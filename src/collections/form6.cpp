@@ -124,7 +124,8 @@ void Form6::connectSignals()
 
 void Form6::Form_Load()
 {
-    tirta::ui::applyTextSize({ m_ui.List1 }, tirta::ui::secondaryTextSize(tirta::ui::screenHeightOf(this)));
+    tirta::ui::applyTextSize(
+        { m_ui.List1, m_ui.Label2 }, tirta::ui::secondaryTextSize(tirta::ui::screenHeightOf(this)));
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     resize(screen ? screen->geometry().width() * 8 / 10 : 640, kWindowHeight);
     m_ui.picListPanel->setFixedWidth(tirta::ui::twipsToPixels(kPanelWidthTwips, *this));
