@@ -1,10 +1,13 @@
 #include "bookmarks/bookmarkfeature.h"
+#include "collections/collectionfeatures.h"
 #include "foundation/memory.h"
 #include "foundation/settings.h"
 #include "foundation/version.h"
 #include "reader/form1.h"
 #include "study/crossrefmenu.h"
 #include "study/docked.h"
+#include "study/form18.h"
+#include "study/form9.h"
 #include "uikit/translator.h"
 
 #include <QApplication>
@@ -64,6 +67,11 @@ int main(int argc, char** argv)
     tirta::study::installBookNotes(reader);
     tirta::study::installCrossReferences(reader);
     tirta::bookmarks::installBookmarks(reader);
+    tirta::study::installDictionary(reader);
+    tirta::study::installThemes(reader);
+    tirta::collections::installParables(reader);
+    tirta::collections::installProphecies(reader);
+    tirta::collections::installPictures(reader);
     FirstPaintProbe probe(clock);
     if (QCoreApplication::arguments().contains(u"--measure-startup"_s))
         reader.findChild<QTextEdit*>(u"rtf1"_s)->viewport()->installEventFilter(&probe);

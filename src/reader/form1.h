@@ -68,6 +68,7 @@ public:
     tirta::SettingsStore& settings() override { return *m_settings; }
     QWidget* mainWindow() override { return this; }
     QString dataFolderShown() const override { return m_displayedFolder; }
+    QString programFolder() const override { return m_environment.programFolder; }
     void showQuotation(const QString& reference) override;
     void quitAtOnce() override;
     tirta::ui::ReaderEvents& events() override { return m_events; }

@@ -65,6 +65,8 @@ public:
     virtual QWidget* mainWindow() = 0;
     /// The data folder as the main window shows it (upper case, ending in "/").
     virtual QString dataFolderShown() const = 0;
+    /// The folder of the program, where files that come with it (tips, pictures) are looked for.
+    virtual QString programFolder() const = 0;
     /// Shows a passage of translation 1 in the reading pane as a quotation: the book and chapter
     /// lists lose their selection and the label names the reference.
     virtual void showQuotation(const QString& reference) = 0;

@@ -1,9 +1,12 @@
 #include "sizing.h"
 
+#include <QFont>
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace tirta::ui {
 
@@ -26,6 +29,44 @@ int screenHeightOf(const QWidget* widget)
 {
     const QScreen* screen = screenOf(widget);
     return screen ? screen->geometry().height() : 0;
+}
+
+void applyTextSize(std::initializer_list<QWidget*> widgets, int points)
+{
+    if (points <= 0)
+        return; // a font sized in pixels has no point size to pass on
+    for (QWidget* widget : widgets) {
+        QFont font = widget->font();
+        font.setPointSize(points);
+        widget->setFont(font);
+    }
+}
+
+void applyTextFace(std::initializer_list<QWidget*> widgets, const QFont& face)
+{
+    for (QWidget* widget : widgets) {
+        QFont font = widget->font();
+        font.setFamily(face.family());
+        widget->setFont(font);
+    }
+}
+
+void centreOver(QWidget* window, const QWidget* owner)
+{
+    if (!window || !owner)
+        return;
+    const QScreen* screen = screenOf(owner);
+    const QRect ownerFrame = owner->frameGeometry();
+    QRect placed(QPoint(), window->size());
+    placed.moveCenter(ownerFrame.center());
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        placed.moveLeft(
+            std::clamp(placed.left(), area.left(), std::max(area.left(), area.right() - placed.width())));
+        placed.moveTop(
+            std::clamp(placed.top(), area.top(), std::max(area.top(), area.bottom() - placed.height())));
+    }
+    window->move(placed.topLeft());
 }
 
 void placeCentredOnTop(QWidget* window)

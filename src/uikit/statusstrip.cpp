@@ -36,6 +36,15 @@ QLabel* statusLabel(QStatusBar* bar)
     return label;
 }
 
+QStatusBar* createStatusStrip(QWidget* window)
+{
+    auto* strip = new QStatusBar(window);
+    strip->setObjectName(u"picStatusBar"_s);
+    strip->setSizeGripEnabled(false);
+    statusLabel(strip);
+    return strip;
+}
+
 void drawSharedStatus(QStatusBar* bar, const QWidget* mainStrip, const QLabel* mainLabel)
 {
     QLabel* label = statusLabel(bar);
@@ -57,6 +66,17 @@ void drawSharedStatus(QStatusBar* bar, const QWidget* mainStrip, const QLabel* m
         font.setBold(mainLabel->font().bold());
         label->setFont(font);
     }
+}
+
+void drawSharedStatusOf(QStatusBar* bar, const QWidget* mainWindow)
+{
+    // Only the main window's own strip: the secondary windows, its children, have one of that name too.
+    const auto* mainStrip = mainWindow
+        ? mainWindow->findChild<QStatusBar*>(u"picStatusBar"_s, Qt::FindDirectChildrenOnly)
+        : nullptr;
+    const auto* mainLabel
+        = mainStrip ? mainStrip->findChild<QLabel*>(kLabelName, Qt::FindDirectChildrenOnly) : nullptr;
+    drawSharedStatus(bar, mainStrip, mainLabel);
 }
 
 } // namespace tirta::ui

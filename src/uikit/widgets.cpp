@@ -1,7 +1,11 @@
 #include "widgets.h"
 
+#include "foundation/reference.h"
+#include "foundation/safefile.h"
+
 #include <QApplication>
 #include <QCursor>
+#include <QTextEdit>
 
 namespace tirta::ui {
 
@@ -31,6 +35,24 @@ BusyCursor::BusyCursor()
 BusyCursor::~BusyCursor()
 {
     QApplication::restoreOverrideCursor();
+}
+
+QTextEdit* createTextView(const char* name, QWidget* parent)
+{
+    auto* view = new QTextEdit(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setReadOnly(true);
+    view->setAcceptRichText(false);
+    return view;
+}
+
+bool ShowReferenceText(const QString& reference, Recordset& chapters, QTextEdit* view)
+{
+    if (!view)
+        return false;
+    const std::optional<QString> excerpt = cutExcerpt(reference, chapters);
+    view->setPlainText(excerpt ? fromCrLf(*excerpt) : QString());
+    return excerpt.has_value();
 }
 
 } // namespace tirta::ui

@@ -5,6 +5,12 @@
 #include <QString>
 #include <QWidget>
 
+class QTextEdit;
+
+namespace tirta {
+class Recordset;
+}
+
 namespace tirta::ui {
 
 /// The descendant of `root` of type T whose objectName is `name` (a control's established name,
@@ -43,5 +49,14 @@ public:
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
+
+/// A read-only view of plain text named `name` (a passage, an explanation).
+QTextEdit* createTextView(const char* name, QWidget* parent);
+
+/// Shows the verse lines of a reference string in `view` as plain text, cut from translation 1 of
+/// the chapter that `chapters` finds (`cutExcerpt`; the recordset moves there). When the reference
+/// finds no chapter or verse the view is emptied, so that no other passage stays under a heading
+/// that names this one, and the result is false.
+bool ShowReferenceText(const QString& reference, Recordset& chapters, QTextEdit* view);
 
 } // namespace tirta::ui

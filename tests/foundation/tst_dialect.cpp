@@ -158,6 +158,9 @@ private Q_SLOTS:
         QVERIFY(!dictionary->findFirst(u"Entri='Anak Domba O'Allah'"_s));
         QVERIFY(dictionary->noMatch());
         QVERIFY(!dictionary->lastError().isEmpty());
+        // Quoted as a criterion wants it, the same headword is found.
+        QVERIFY(dictionary->findFirst(u"Entri="_s + dialect::quoted(u"Anak Domba O'Allah")));
+        QCOMPARE(dictionary->text(u"Penjelasan"), u"Yesus"_s);
 
         auto books = open(u"SELECT * FROM UsysKitab ORDER BY Urutan"_s);
         QVERIFY(books->findFirst(u"Kitab1='YO\u00c9L'"_s));

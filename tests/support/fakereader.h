@@ -60,6 +60,7 @@ public:
     SettingsStore& settings() override { return m_settings; }
     QWidget* mainWindow() override { return &window; }
     QString dataFolderShown() const override { return folderShown; }
+    QString programFolder() const override { return programFolderPath; }
     void showQuotation(const QString& reference) override { quotations << reference; }
     void quitAtOnce() override { ++quits; }
     tirta::ui::ReaderEvents& events() override { return m_events; }
@@ -114,6 +115,7 @@ public:
 
     QWidget window;
     QString folderShown;
+    QString programFolderPath;
     QString book = QStringLiteral("Kejadian");
     int chapter = 1;
     bool oldTestament = true;
