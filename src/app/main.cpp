@@ -1,3 +1,4 @@
+#include "deutero/install.h"
 #include "foundation/settings.h"
 #include "foundation/version.h"
 #include "reader/form1.h"
@@ -55,6 +56,7 @@ int main(int argc, char** argv)
     Form1 reader({ QCoreApplication::applicationDirPath(), tirta::SettingsStore::defaultFolder() });
     if (!reader.Form_Load())
         return 1;
+    tirta::deutero::installDeuterocanon(reader);
     FirstPaintProbe probe(clock);
     if (QCoreApplication::arguments().contains(u"--measure-startup"_s))
         reader.findChild<QTextEdit*>(u"rtf1"_s)->viewport()->installEventFilter(&probe);
