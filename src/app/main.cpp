@@ -1,5 +1,6 @@
 #include "bookmarks/bookmarkfeature.h"
 #include "collections/collectionfeatures.h"
+#include "deutero/install.h"
 #include "foundation/memory.h"
 #include "foundation/settings.h"
 #include "foundation/version.h"
@@ -72,6 +73,7 @@ int main(int argc, char** argv)
     tirta::collections::installParables(reader);
     tirta::collections::installProphecies(reader);
     tirta::collections::installPictures(reader);
+    tirta::deutero::installDeuterocanon(reader);
     FirstPaintProbe probe(clock);
     if (QCoreApplication::arguments().contains(u"--measure-startup"_s))
         reader.findChild<QTextEdit*>(u"rtf1"_s)->viewport()->installEventFilter(&probe);

@@ -44,6 +44,8 @@ QString roleQuery(Role role)
         return u"SELECT * FROM UsysTematik ORDER BY topik"_s;
     case Role::ThemeNames:
         return u"SELECT DISTINCT Topik FROM UsysTematik"_s;
+    case Role::DeuteroSearch:
+        return u"SELECT * FROM UsysDeuterokanonika"_s;
     }
     return {};
 }
@@ -69,9 +71,12 @@ std::unique_ptr<DataSession> DataSession::open(const QString& path, DataFailure*
     session->m_themes = session->m_db->hasTable(u"UsysTematik");
     if (session->m_themes && !(openRole(Role::Themes) && openRole(Role::ThemeNames)))
         return nullptr;
+    if (!openRole(Role::DeuteroSearch))
+        return nullptr;
 
+    // `CheckDeutero`: the third translation is offered when its first chapter has some text.
     Recordset& deutero = session->recordset(Role::Deutero);
-    session->m_thirdDeutero = deutero.hasField(u"Kitab3") && deutero.text(u"Kitab3").size() > 3;
+    session->m_thirdDeutero = deutero.hasField(u"Kitab3") && deutero.text(u"Kitab3").size() >= 3;
 
     // Every translation the catalogue names must have its text and book-name columns.
     const QStringList chapterFields = session->m_db->fieldNames(u"UsysAlkitab");
@@ -101,9 +106,12 @@ bool DataSession::has(Role role) const
     return m_recordsets[static_cast<size_t>(role) - 1] != nullptr;
 }
 
-void DataSession::setSearch(std::unique_ptr<Recordset> search)
+void DataSession::setSearch(std::unique_ptr<Recordset> search, Role role)
 {
-    m_recordsets[static_cast<size_t>(Role::Search) - 1] = std::move(search);
+    // Only the search roles are replaced; the other recordsets are held for the whole run.
+    if (role != Role::Search && role != Role::DeuteroSearch)
+        return;
+    m_recordsets[static_cast<size_t>(role) - 1] = std::move(search);
 }
 
 } // namespace tirta

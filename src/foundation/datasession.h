@@ -33,9 +33,10 @@ enum class Role
     Deutero2, ///< a second cursor on the deuterocanonical chapters
     Themes, ///< only with UsysTematik
     ThemeNames, ///< only with UsysTematik
+    DeuteroSearch, ///< the last deuterocanonical search preselection
 };
 
-inline constexpr int kRoleCount = 19;
+inline constexpr int kRoleCount = 20;
 
 /// The query text a role is opened with.
 QString roleQuery(Role role);
@@ -44,8 +45,9 @@ QString roleQuery(Role role);
 class DataSession
 {
 public:
-    /// Opens the file and recordsets 1 to 17, then 18 and 19 when the themes table exists, and
-    /// checks that every translation of the catalogue has its columns.
+    /// Opens the file and recordsets 1 to 17, then 18 and 19 when the themes table exists, then the
+    /// deuterocanonical search recordset, and checks that every translation of the catalogue has
+    /// its columns.
     static std::unique_ptr<DataSession> open(const QString& path, DataFailure* failure);
 
     Recordset& recordset(Role role);
@@ -53,8 +55,8 @@ public:
     bool has(Role role) const;
     Database& database() { return *m_db; }
 
-    /// Replaces the search recordset by a new preselection.
-    void setSearch(std::unique_ptr<Recordset> search);
+    /// Replaces a search recordset (`Role::Search` or `Role::DeuteroSearch`) by a new preselection.
+    void setSearch(std::unique_ptr<Recordset> search, Role role = Role::Search);
 
     bool themesAvailable() const { return m_themes; }
     bool thirdDeuteroAvailable() const { return m_thirdDeutero; }

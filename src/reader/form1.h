@@ -71,6 +71,7 @@ public:
     QString programFolder() const override { return m_environment.programFolder; }
     void showQuotation(const QString& reference) override;
     void quitAtOnce() override;
+    void CariDeutro(const QString& text, int n, const QString& shortName, bool matchCase) override;
     tirta::ui::ReaderEvents& events() override { return m_events; }
     QAction* featureAction(tirta::ui::Feature feature) override;
     QString currentBook() const override { return selectedBook(); }
@@ -183,6 +184,10 @@ private:
 
     // form1_search.cpp
     tirta::search::Request searchRequestFromControls() const;
+    /// Runs a search with the progress dialog while the search bar is disabled, then shows and
+    /// lists its result; messages go over `owner` (this window when null). Does nothing while
+    /// another search runs.
+    void runSearch(const tirta::search::Request& request, QWidget* owner = nullptr);
     void showResultsPage(const QString& mode);
 
     // form1_display.cpp

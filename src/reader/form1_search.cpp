@@ -4,11 +4,13 @@
 
 #include "foundation/tempfolder.h"
 #include "results/form2.h"
+#include "search/deuterosearch.h"
 #include "search/form3.h"
 #include "search/searchengine.h"
 #include "uikit/messagebox.h"
 #include "uikit/widgets.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -45,9 +47,24 @@ tirta::search::Request Form1::searchRequestFromControls() const
 
 void Form1::CariSemua()
 {
+    runSearch(searchRequestFromControls());
+}
+
+void Form1::CariDeutro(const QString& text, int n, const QString& shortName, bool matchCase)
+{
+    // Its messages belong over the window that asked (the deuterocanonical reader).
+    runSearch(tirta::search::deuteroRequest(text, n, shortName, matchCase,
+                  m_menus.MenuPencarianOptimal->isChecked(), tirta::TempFolder()),
+        QApplication::activeWindow());
+}
+
+void Form1::runSearch(const tirta::search::Request& request, QWidget* owner)
+{
+    // A window other than the search bar (the deuterocanonical reader) may ask while a scan runs.
+    if (!m_ui.picSearchBar->isEnabled())
+        return;
     if (!m_progress)
         m_progress = new Form3(this);
-    const tirta::search::Request request = searchRequestFromControls();
     tirta::search::Outcome outcome;
     {
         tirta::ui::BusyCursor busy;
@@ -56,7 +73,8 @@ void Form1::CariSemua()
         m_ui.picSearchBar->setEnabled(true);
     }
     if (!outcome.message.isEmpty())
-        tirta::ui::MessageBox::show(this, outcome.message, QMessageBox::Ok, QMessageBox::NoIcon);
+        tirta::ui::MessageBox::show(
+            owner ? owner : this, outcome.message, QMessageBox::Ok, QMessageBox::NoIcon);
     if (!outcome.showsResults())
         return;
     Form2& window = results();

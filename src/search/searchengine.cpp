@@ -132,6 +132,14 @@ private:
 /// How many lines pass between two looks at the clock inside one chapter.
 constexpr int kLinesPerPoll = 64;
 
+/// Whether any row of `table` holds text in `column`.
+bool hasAnyText(Database& database, const QString& table, const QString& column)
+{
+    const std::unique_ptr<Recordset> rows = database.openRecordset(
+        u"SELECT COUNT(*) AS n FROM "_s + table + u" WHERE "_s + column + u" <> ''"_s);
+    return !rows || rows->number(u"n") > 0;
+}
+
 } // namespace
 
 QStringList scopeNames()
@@ -168,6 +176,8 @@ QString undoubleQuotes(const QString& text)
 
 QString searchKey(const Request& request)
 {
+    if (request.target)
+        return request.target->key;
     const QString q = doubleQuotes(request.text);
     const QString scope = scopeName(request.scope);
     switch (request.scope) {
@@ -198,6 +208,8 @@ QString likeCriterion(const QString& column, const QString& wordList1)
 
 QString preselectionSql(const Request& request, const QString& criterion)
 {
+    if (request.target)
+        return u"SELECT * FROM "_s + request.target->table + u" WHERE "_s + criterion;
     // Book names and testaments are the program's own words; their quotes are doubled all the same
     // so that no value can end the quoted text early.
     const QString base = u"SELECT * FROM UsysAlkitab "_s + u"WHERE ("_s + criterion + u')';
@@ -217,6 +229,8 @@ QString preselectionSql(const Request& request, const QString& criterion)
 
 QString scopeCaption(const Request& request)
 {
+    if (request.target)
+        return request.translationName;
     switch (request.scope) {
     case Scope::Chapter:
         return u" -- Pencarian di "_s + request.book + u' ' + QString::number(request.chapterIndex + 1)
@@ -416,11 +430,15 @@ Outcome searchAll(const Request& request, DataSession& session, Progress* progre
         outcome.message = describe(failure);
         return outcome;
     }
-    session.setSearch(std::move(preselection));
-    Recordset& rows = session.recordset(Role::Search);
+    const Role role = request.target ? request.target->role : Role::Search;
+    session.setSearch(std::move(preselection), role);
+    Recordset& rows = session.recordset(role);
     if (rows.recordCount() == 0) {
         outcome.status = Status::NotFound;
         outcome.message = text("Kata tidak ditemukan");
+        if (request.target && !request.target->noTextMessage.isEmpty()
+            && !hasAnyText(session.database(), request.target->table, request.column))
+            outcome.message = request.target->noTextMessage;
         return outcome;
     }
 
@@ -428,8 +446,9 @@ Outcome searchAll(const Request& request, DataSession& session, Progress* progre
         undoubleQuotes(query.WordList3()), request.matchCase);
     Pacer pacer(progress, clock);
     pacer.start();
-    const ScanResult scan = scanRows(rows, request.column, u"Buku"_s, filter, result, pacer);
-    if (scan.stopped)
+    const QString bookField = request.target ? request.target->bookColumn : u"Buku"_s;
+    const ScanResult scan = scanRows(rows, request.column, bookField, filter, result, pacer);
+    if (scan.stopped && (!request.target || request.target->stopMarker))
         result.appendStopMarker();
     pacer.finish(scan.hits);
 
@@ -448,8 +467,10 @@ Outcome searchAll(const Request& request, DataSession& session, Progress* progre
         return outcome;
     }
     outcome.status = Status::Complete;
-    outcome.entry = resultEntry(request.text, request.translationName, outcome.scopeCaption, outcome.path,
-        scan.hits, outcome.elapsed);
+    outcome.entry = request.target && request.target->entry
+        ? request.target->entry(outcome.path, scan.hits, outcome.elapsed)
+        : resultEntry(request.text, request.translationName, outcome.scopeCaption, outcome.path, scan.hits,
+            outcome.elapsed);
     return outcome;
 }
 

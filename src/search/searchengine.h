@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/datasession.h"
 #include "search/queryparser.h"
 #include "search/resultfile.h"
 #include "search/resultlist.h"
@@ -8,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace tirta {
 class DataSession;
@@ -44,6 +46,24 @@ QStringList scopeNames();
 /// The text of one scope box entry.
 QString scopeName(Scope scope);
 
+/// A search over a table of its own instead of the Bible's chapters (the deuterocanonical books):
+/// no scope, reference lines from a book-name column of that table, a result file named by the
+/// caller's key and a result-list entry of the caller's. The request's `column` is the text column,
+/// its `caption` the first line of the result file and its `translationName` the second.
+struct TableTarget
+{
+    QString table; ///< the table searched ("UsysDeuterokanonika")
+    QString bookColumn; ///< the column whose value opens each reference line ("Buku1")
+    QString key; ///< the search key that names the result file
+    tirta::Role role = tirta::Role::DeuteroSearch; ///< the session's recordset that keeps the preselection
+    bool stopMarker = false; ///< whether a stopped search ends with "--PENCARIAN DIHENTIKAN--"
+    /// Told instead of "Kata tidak ditemukan" when the text column holds no text at all; empty
+    /// means no such test.
+    QString noTextMessage;
+    /// The result-list entry of a complete search from its file, hits and time.
+    std::function<ResultEntry(const QString& path, int hits, const QString& elapsed)> entry;
+};
+
 /// Everything a search over the active translation needs, gathered by the main window when the
 /// user presses "Cari Semua".
 struct Request
@@ -61,6 +81,7 @@ struct Request
     QString testament; ///< `Perjanjian` of the chapter on screen ("Lama" or "Baru")
     bool optimal = true; ///< "Pencarian Optimal": reuse stored results and list new ones
     QString tempFolder; ///< folder of the result files; empty means `tirta::TempFolder()`
+    std::optional<TableTarget> target; ///< another table than the chapters; the scope then plays no part
 };
 
 /// How a search ended.
@@ -131,14 +152,17 @@ QString undoubleQuotes(const QString& text);
 /// The key that names a search's result file: the column and the quote-doubled text, then the
 /// scope's own choices (scope box text, book-list entry, "True"/"False" for "Lama", "Kata Tepat" as
 /// "0"/"1", chapter list index; the whole-Bible scope uses "2" and the "Kata Tepat" value only).
+/// A search over another table uses its target's key.
 QString searchKey(const Request& request);
 /// The SQL condition for the alternatives of `WordList1` (quotes already doubled): per alternative
 /// column LIKE '*alternative*', joined by " or ". The dialect's wildcards in an alternative
 /// ("*", "?", "#", "[") are bracketed so that they stand for themselves.
 QString likeCriterion(const QString& column, const QString& wordList1);
-/// The preselection query of a scope around a criterion.
+/// The preselection query of a scope around a criterion; over another table, that table's rows
+/// that meet the criterion.
 QString preselectionSql(const Request& request, const QString& criterion);
-/// The second line of the result file: where the search ran, with " -- Kata Tepat" when on.
+/// The second line of the result file: where the search ran, with " -- Kata Tepat" when on; over
+/// another table, the translation's name.
 QString scopeCaption(const Request& request);
 
 /// Paces the calls of a `Progress`: ticks by time and tells when the stop flag may be read.

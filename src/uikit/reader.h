@@ -72,6 +72,9 @@ public:
     virtual void showQuotation(const QString& reference) = 0;
     /// Ends the program at once, skipping everything that is otherwise done at exit.
     virtual void quitAtOnce() = 0;
+    /// Searches every deuterocanonical book of translation n (1 to 3) for `text` and shows the
+    /// result as "Cari Semua" does; `shortName` names the translation in the result.
+    virtual void CariDeutro(const QString& text, int n, const QString& shortName, bool matchCase) = 0;
 
     /// The main window's announcements: book and chapter changes, the reading pane's mode, the
     /// first activation and the end of the program.

@@ -73,18 +73,18 @@ private Q_SLOTS:
         QVERIFY(session->has(Role::Deutero2));
     }
 
-    void thirdDeuteroTranslationNeedsMoreThanThreeCharacters_data()
+    void thirdDeuteroTranslationNeedsThreeCharacters_data()
     {
         QTest::addColumn<bool>("column");
         QTest::addColumn<QVariant>("firstRow");
         QTest::addColumn<bool>("offered");
         QTest::newRow("no column") << false << QVariant() << false;
         QTest::newRow("null") << true << QVariant() << false;
-        QTest::newRow("three characters") << true << QVariant(u"1:1"_s) << false;
-        QTest::newRow("four characters") << true << QVariant(u"1:1 "_s) << true;
+        QTest::newRow("two characters") << true << QVariant(u"1:"_s) << false;
+        QTest::newRow("three characters") << true << QVariant(u"1:1"_s) << true;
         QTest::newRow("a verse") << true << QVariant(u"1:1 Tobit"_s) << true;
     }
-    void thirdDeuteroTranslationNeedsMoreThanThreeCharacters()
+    void thirdDeuteroTranslationNeedsThreeCharacters()
     {
         QFETCH(bool, column);
         QFETCH(QVariant, firstRow);

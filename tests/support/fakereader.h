@@ -63,6 +63,7 @@ public:
     QString programFolder() const override { return programFolderPath; }
     void showQuotation(const QString& reference) override { quotations << reference; }
     void quitAtOnce() override { ++quits; }
+    void CariDeutro(const QString&, int, const QString&, bool) override { ++deuteroSearches; }
     tirta::ui::ReaderEvents& events() override { return m_events; }
     QAction* featureAction(tirta::ui::Feature feature) override
     {
@@ -110,7 +111,8 @@ public:
     /// Whether anything at all was asked of the main window.
     bool untouched() const
     {
-        return jumps.isEmpty() && clipped.isEmpty() && quotations.isEmpty() && quits == 0;
+        return jumps.isEmpty() && clipped.isEmpty() && quotations.isEmpty() && quits == 0
+            && deuteroSearches == 0;
     }
 
     QWidget window;
@@ -137,6 +139,7 @@ public:
     QStringList clipped;
     QStringList quotations;
     int quits = 0;
+    int deuteroSearches = 0;
 
 private:
     DataSession& m_session;

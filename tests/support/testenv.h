@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -11,6 +12,9 @@ void isolateEnvironment();
 
 /// The folder `isolateEnvironment` created.
 QString isolatedRoot();
+
+/// The bytes of a file a test compares, or "<missing>" when it cannot be read.
+QByteArray fileBytes(const QString& path);
 
 } // namespace tirta::test
 
