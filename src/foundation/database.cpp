@@ -49,19 +49,19 @@ std::unique_ptr<Database> Database::open(const QString& path, DataFailure* failu
     f = {};
     const QFileInfo info(path);
     if (!info.isFile()) {
-        f = { DataError::FileMissing, {}, {}, path };
+        f = { DataError::FileMissing, {}, {}, path, {} };
         return nullptr;
     }
     // SQLite opens a 0-byte file as an empty database without complaint.
     if (info.size() == 0) {
-        f = { DataError::NotADatabase, {}, {}, path };
+        f = { DataError::NotADatabase, {}, {}, path, {} };
         return nullptr;
     }
     sqlite3* raw = nullptr;
     const QByteArray encoded = path.toUtf8();
     if (sqlite3_open_v2(encoded.constData(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr)
         != SQLITE_OK) {
-        f = { DataError::NotADatabase, {}, {}, path + u": "_s + lastMessage(raw) };
+        f = { DataError::NotADatabase, {}, {}, path, lastMessage(raw) };
         sqlite3_close(raw);
         return nullptr;
     }
@@ -75,7 +75,7 @@ std::unique_ptr<Database> Database::open(const QString& path, DataFailure* failu
     QString error;
     sqlite3_stmt* list = db->prepare(u"SELECT name FROM sqlite_master WHERE type='table'"_s, &error);
     if (!list) {
-        f = { DataError::NotADatabase, {}, {}, path + u": "_s + error };
+        f = { DataError::NotADatabase, {}, {}, path, error };
         return nullptr;
     }
     int rc = SQLITE_ROW;
@@ -83,18 +83,18 @@ std::unique_ptr<Database> Database::open(const QString& path, DataFailure* failu
         db->m_tables << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(list, 0)));
     sqlite3_finalize(list);
     if (rc != SQLITE_DONE) {
-        f = { DataError::NotADatabase, {}, {}, path + u": "_s + lastMessage(raw) };
+        f = { DataError::NotADatabase, {}, {}, path, lastMessage(raw) };
         return nullptr;
     }
     for (const schema::TableDef& table : schema::requiredTables()) {
         if (!db->hasTable(table.name)) {
-            f = { DataError::MissingTable, table.name, {}, path };
+            f = { DataError::MissingTable, table.name, {}, path, {} };
             return nullptr;
         }
         const QStringList fields = db->fieldNames(table.name);
         for (const schema::FieldDef& field : table.fields) {
             if (!containsName(fields, field.name)) {
-                f = { DataError::MissingField, table.name, field.name, path };
+                f = { DataError::MissingField, table.name, field.name, path, {} };
                 return nullptr;
             }
         }
@@ -190,7 +190,7 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& query, DataFai
     }
     if (!error.isEmpty()) {
         if (failure)
-            *failure = { DataError::QueryFailed, {}, {}, error };
+            *failure = { DataError::QueryFailed, {}, {}, query, error };
         return nullptr;
     }
     if (failure)
