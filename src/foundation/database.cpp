@@ -199,6 +199,63 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& query, DataFai
     return rs;
 }
 
+QByteArrayView RowView::utf8(int column) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    return text ? QByteArrayView(text, sqlite3_column_bytes(m_statement, column)) : QByteArrayView();
+}
+
+QVariant RowView::value(int column) const
+{
+    switch (sqlite3_column_type(m_statement, column)) {
+    case SQLITE_NULL:
+        return QVariant::fromValue(nullptr);
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qlonglong>(sqlite3_column_int64(m_statement, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(m_statement, column));
+    default:
+        return QVariant(QString::fromUtf8(utf8(column)));
+    }
+}
+
+bool Database::forEachRow(
+    const QString& query, const std::function<bool(const RowView&)>& visit, DataFailure* failure)
+{
+    QString error;
+    sqlite3_stmt* statement = prepare(dialect::toSqlite(query), &error);
+    int rc = SQLITE_DONE;
+    if (statement) {
+        const RowView row(statement);
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+            if (!visit(row)) {
+                rc = SQLITE_DONE;
+                break;
+            }
+        }
+        if (rc != SQLITE_DONE)
+            error = lastMessage(m_db);
+        sqlite3_finalize(statement);
+    }
+    if (failure)
+        *failure
+            = error.isEmpty() ? DataFailure {} : DataFailure { DataError::QueryFailed, {}, {}, query, error };
+    return error.isEmpty();
+}
+
+std::unique_ptr<Recordset> Database::recordsetOfRows(
+    const QString& query, const QString& table, std::vector<qint64> rowids)
+{
+    std::unique_ptr<Recordset> rs(new Recordset(*this, query));
+    rs->m_table = table;
+    rs->m_fields = fieldNames(table);
+    for (size_t i = 0; i < rowids.size(); ++i)
+        rs->m_positionOfRowid.insert(rowids[i], static_cast<qsizetype>(i));
+    rs->m_rowids = std::move(rowids);
+    rs->m_position = rs->rowCount() > 0 ? 0 : -1;
+    return rs;
+}
+
 QVariant Database::fetch(const QString& table, const QString& field, qint64 rowid)
 {
     const QString key = table + u'\x1f' + field;
