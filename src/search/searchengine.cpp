@@ -4,12 +4,14 @@
 #include "foundation/datasession.h"
 #include "foundation/recordset.h"
 #include "foundation/tempfolder.h"
+#include "search/plaintext.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLoggingCategory>
 
 #include <chrono>
+#include <cstring>
 
 namespace tirta::search {
 
@@ -59,15 +61,16 @@ QString literalPattern(QStringView alternative)
 
 /// Whether a character ends a line. Lines end in CR LF; a lone LF or CR ends a line too, so a
 /// text saved with other line ends is still read verse by verse.
-bool isBreak(QChar c)
+template <class Char> bool isBreak(Char c)
 {
     return c == u'\r' || c == u'\n';
 }
 
 /// The position after the line break at `end` (or `end` itself at the end of the text).
-qsizetype afterBreak(QStringView text, qsizetype end)
+template <class View> qsizetype afterBreak(View text, qsizetype end)
 {
-    if (end < text.size() && text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n')
+    const auto size = static_cast<qsizetype>(text.size());
+    if (end < size && text[end] == u'\r' && end + 1 < size && text[end + 1] == u'\n')
         return end + 2;
     return end + 1;
 }
@@ -185,34 +188,72 @@ QString searchKey(const Request& request)
     return request.column + q + u'2' + checkValue(request);
 }
 
-QString likeCriterion(const QString& column, const QString& wordList1)
+QString likeTerm(const QString& column, QStringView quotedText)
 {
-    const QStringList alternatives = wordList1.split(u'&', Qt::KeepEmptyParts);
-    QString criterion;
-    for (qsizetype i = 0; i < alternatives.size(); ++i) {
-        criterion += column + u" LIKE '*"_s + literalPattern(alternatives[i]) + u"*' "_s;
-        criterion += i + 1 < alternatives.size() ? u" or "_s : u" "_s;
-    }
-    return criterion;
+    return column + u" LIKE '*"_s + literalPattern(quotedText) + u"*'"_s;
 }
 
-QString preselectionSql(const Request& request, const QString& criterion)
+namespace {
+
+/// Terms joined by " or ", each followed by a space and the last by two, as the search has always
+/// written them. Beyond `kFlatTerms` terms the list is cut into parenthesised groups (and groups
+/// of groups), because the engine refuses an expression more than about a thousand levels deep:
+/// the text then differs, the meaning does not.
+constexpr qsizetype kFlatTerms = 200;
+
+QString joinTerms(const QStringList& terms)
 {
-    // Book names and testaments are the program's own words; their quotes are doubled all the same
-    // so that no value can end the quoted text early.
-    const QString base = u"SELECT * FROM UsysAlkitab "_s + u"WHERE ("_s + criterion + u')';
+    QString criterion;
+    if (terms.size() <= kFlatTerms) {
+        for (qsizetype i = 0; i < terms.size(); ++i)
+            criterion += terms[i] + (i + 1 < terms.size() ? u"  or "_s : u"  "_s);
+        return criterion;
+    }
+    const qsizetype groupSize = (terms.size() + kFlatTerms - 1) / kFlatTerms;
+    QStringList groups;
+    for (qsizetype from = 0; from < terms.size(); from += groupSize)
+        groups << u'(' + joinTerms(terms.mid(from, groupSize)) + u')';
+    return joinTerms(groups);
+}
+
+} // namespace
+
+QString likeCriterion(const QString& column, const QString& wordList1)
+{
+    QStringList terms;
+    for (const QString& alternative : wordList1.split(u'&', Qt::KeepEmptyParts))
+        terms << likeTerm(column, alternative);
+    return joinTerms(terms);
+}
+
+namespace {
+
+/// The scope's own condition on the chapters (none for the whole Bible). Book names and testaments
+/// are the program's own words; their quotes are doubled all the same so that no value can end the
+/// quoted text early.
+QString scopeCondition(const Request& request)
+{
     switch (request.scope) {
     case Scope::Chapter:
-        return base + u" AND Buku ='"_s + doubleQuotes(request.book) + u"' AND Bab="_s
+        return u"Buku ='"_s + doubleQuotes(request.book) + u"' AND Bab="_s
             + QString::number(request.chapterIndex + 1);
     case Scope::Book:
-        return base + u" AND Buku ='"_s + doubleQuotes(request.book) + u'\'';
+        return u"Buku ='"_s + doubleQuotes(request.book) + u'\'';
     case Scope::Testament:
-        return base + u" AND Perjanjian = '"_s + doubleQuotes(request.testament) + u'\'';
+        return u"Perjanjian = '"_s + doubleQuotes(request.testament) + u'\'';
     case Scope::Bible:
         break;
     }
-    return base;
+    return {};
+}
+
+} // namespace
+
+QString preselectionSql(const Request& request, const QString& criterion)
+{
+    const QString base = u"SELECT * FROM UsysAlkitab "_s + u"WHERE ("_s + criterion + u')';
+    const QString scope = scopeCondition(request);
+    return scope.isEmpty() ? base : base + u" AND "_s + scope;
 }
 
 QString scopeCaption(const Request& request)
@@ -300,22 +341,79 @@ void testEveryLine(const LineFilter& filter, QStringView rowText, QStringView lo
     }
 }
 
-/// Tests only the lines that hold one of the filter's anchor words, found in the whole chapter at
-/// once. `searched` is the text the words are looked for in, position for position the same as
-/// `rowText` (lower-cased or the row text itself).
-void testAnchoredLines(const LineFilter& filter, QStringView rowText, QStringView searched,
-    QStringView header, ResultText& out, int& hits, Pacer* pacer)
+/// The next occurrence of a word in a text from a position on, or -1.
+qsizetype findWord(QStringView text, const QString& word, qsizetype from)
 {
-    const std::vector<QString>& words = filter.anchorWords();
+    return text.indexOf(word, from);
+}
+
+qsizetype findWord(std::string_view text, const std::string& word, qsizetype from)
+{
+    return findBytes(text, word, from);
+}
+
+QStringView slice(QStringView text, qsizetype from, qsizetype n)
+{
+    return text.sliced(from, n);
+}
+
+std::string_view slice(std::string_view text, qsizetype from, qsizetype n)
+{
+    return text.substr(static_cast<size_t>(from), static_cast<size_t>(n));
+}
+
+/// Where the line holding `at` begins, looking back no further than `from`.
+qsizetype lineStart(QStringView text, qsizetype from, qsizetype at)
+{
+    while (at > from && !isBreak(text[at - 1]))
+        --at;
+    return at;
+}
+
+qsizetype lineStart(std::string_view text, qsizetype from, qsizetype at)
+{
+    for (const char c : { '\n', '\r' }) {
+        const void* found = memrchr(text.data() + from, c, static_cast<size_t>(at - from));
+        if (found)
+            from = static_cast<const char*>(found) - text.data() + 1;
+    }
+    return from;
+}
+
+/// Where the line holding `at` ends: at its line break or the end of the text.
+qsizetype lineEnd(QStringView text, qsizetype at)
+{
+    while (at < text.size() && !isBreak(text[at]))
+        ++at;
+    return at;
+}
+
+qsizetype lineEnd(std::string_view text, qsizetype at)
+{
+    const char* from = text.data() + at;
+    const auto* lf = static_cast<const char*>(std::memchr(from, '\n', text.size() - static_cast<size_t>(at)));
+    const size_t before = lf ? static_cast<size_t>(lf - from) : text.size() - static_cast<size_t>(at);
+    const auto* cr = static_cast<const char*>(std::memchr(from, '\r', before));
+    return (cr ? cr : from + before) - text.data();
+}
+
+/// Visits only the lines that hold one of `words`, found in the whole chapter at once: `visit`
+/// gets each such line of `rowText` and the same line of `searched`, the text the words are looked
+/// for in, position for position the same as `rowText` (lower-cased or the row text itself).
+template <class View, class Word, class Visit>
+void walkAnchoredLines(
+    View rowText, View searched, const std::vector<Word>& words, int& hits, Pacer* pacer, Visit&& visit)
+{
+    const auto size = static_cast<qsizetype>(searched.size());
     // The next occurrence of each word at or after `from`; -1 when there is none left.
     std::vector<qsizetype> next(words.size(), -2);
     qsizetype from = 0;
     int sincePoll = 0;
-    while (from <= searched.size()) {
+    while (from <= size) {
         qsizetype best = -1;
         for (size_t i = 0; i < words.size(); ++i) {
             if (next[i] != -1 && next[i] < from)
-                next[i] = searched.indexOf(words[i], from);
+                next[i] = findWord(searched, words[i], from);
             if (next[i] >= 0 && (best < 0 || next[i] < best))
                 best = next[i];
         }
@@ -323,23 +421,28 @@ void testAnchoredLines(const LineFilter& filter, QStringView rowText, QStringVie
             break;
         // `from` is always the start of a line, so the line of `best` starts after the last break
         // between them.
-        qsizetype start = best;
-        while (start > from && !isBreak(searched[start - 1]))
-            --start;
-        qsizetype end = best;
-        while (end < searched.size() && !isBreak(searched[end]))
-            ++end;
-        const QStringView line = rowText.mid(start, end - start);
-        if (filter.matches(line, searched.mid(start, end - start))) {
-            ++hits;
-            out.appendHit(header, line);
-        }
+        const qsizetype start = lineStart(searched, from, best);
+        const qsizetype end = lineEnd(searched, best);
+        visit(slice(rowText, start, end - start), slice(searched, start, end - start));
         from = afterBreak(searched, end);
         if (pacer && ++sincePoll == kLinesPerPoll) {
             sincePoll = 0;
             pacer->poll(hits);
         }
     }
+}
+
+/// Tests only the lines that hold one of the filter's anchor words.
+void testAnchoredLines(const LineFilter& filter, QStringView rowText, QStringView searched,
+    QStringView header, ResultText& out, int& hits, Pacer* pacer)
+{
+    walkAnchoredLines(rowText, searched, filter.anchorWords(), hits, pacer,
+        [&](QStringView line, QStringView searchedLine) {
+            if (filter.matches(line, searchedLine)) {
+                ++hits;
+                out.appendHit(header, line);
+            }
+        });
 }
 
 } // namespace
@@ -377,6 +480,107 @@ ScanResult scanRows(Recordset& rows, const QString& textColumn, const QString& b
     return result;
 }
 
+namespace {
+
+/// The text of a field as a recordset gives it: empty for NULL.
+QString textOf(const QVariant& value)
+{
+    return value.isNull() ? QString() : value.toString();
+}
+
+/// How a scan straight through the chapters ended, with the rows the preselection would have given.
+struct DirectScan
+{
+    ScanResult scan;
+    std::vector<qint64> preselected;
+    DataFailure failure;
+};
+
+/// "Cari Semua" for a query whose words are all plain ASCII, straight through the chapters of the
+/// scope as the file stores them: no preselection query (which reads every chapter only to pick
+/// most of them) and no decoding. A chapter counts exactly when the preselection's LIKE would pick
+/// it; a chapter whose letters only the engine compares right (see `isPlainText`) is put to the
+/// engine itself and searched as decoded text. So the hits, their order and the rows of the search
+/// recordset are those the preselection gives, in the order of the chapters.
+DirectScan scanDirectly(Database& db, const Request& request, const LineFilter& filter,
+    const QString& criterion, ResultText& out, Pacer& pacer)
+{
+    DirectScan result;
+    ScanResult& scan = result.scan;
+    std::vector<std::string> alternatives; // as the preselection compares them: lower-cased
+    for (const std::string& word : filter.anchorBytes()) {
+        std::string lowered;
+        lowerAscii(word, lowered);
+        alternatives.push_back(std::move(lowered));
+    }
+    const auto preselectedByEngine = [&](qint64 rowid) {
+        bool found = false;
+        db.forEachRow(u"SELECT 1 FROM UsysAlkitab WHERE rowid="_s + QString::number(rowid) + u" AND ("_s
+                + criterion + u')',
+            [&](const RowView&) {
+                found = true;
+                return false;
+            });
+        return found;
+    };
+    const QString scope = scopeCondition(request);
+    const QString rows = u"SELECT rowid, Buku, Bab, "_s + request.column + u" FROM UsysAlkitab"_s
+        + (scope.isEmpty() ? QString() : u" WHERE "_s + scope) + u" ORDER BY rowid"_s;
+    std::string lowered;
+    bool started = false;
+    db.forEachRow(
+        rows,
+        [&](const RowView& row) {
+            const QByteArrayView raw = row.utf8(3);
+            if (raw.isEmpty())
+                return true;
+            const std::string_view text(raw.data(), static_cast<size_t>(raw.size()));
+            const bool plain = isPlainText(text);
+            const qint64 rowid = row.value(0).toLongLong();
+            if (plain) {
+                lowerAscii(text, lowered);
+                const bool any = std::any_of(alternatives.cbegin(), alternatives.cend(),
+                    [&](const std::string& word) { return findBytes(lowered, word, 0) >= 0; });
+                if (!any)
+                    return true;
+            } else if (!preselectedByEngine(rowid)) {
+                return true;
+            }
+            result.preselected.push_back(rowid);
+            if (scan.stopped)
+                return true; // the rest only completes the preselection
+            if (!started) {
+                pacer.start();
+                started = true;
+            }
+            pacer.poll(scan.hits);
+            if (pacer.shouldStop()) {
+                scan.stopped = true;
+                return true;
+            }
+            const QString header = hitHeader(textOf(row.value(1)), textOf(row.value(2)));
+            if (!plain) {
+                AppendMatchingLines(filter, QString::fromUtf8(raw), header, out, scan.hits, &pacer);
+                return true;
+            }
+            const QByteArray headerUtf8 = header.toUtf8();
+            const std::string_view searched = filter.wantsLowered() ? std::string_view(lowered) : text;
+            walkAnchoredLines(text, searched, filter.anchorBytes(), scan.hits, &pacer,
+                [&](std::string_view line, std::string_view searchedLine) {
+                    if (filter.anchorDecides() || filter.matchesUtf8(line, searchedLine)) {
+                        ++scan.hits;
+                        out.appendHitUtf8(headerUtf8, QByteArrayView(line.data(), line.size()));
+                    }
+                });
+            return true;
+        },
+        &result.failure);
+    scan.elapsedMs = started ? pacer.elapsed() : 0;
+    return result;
+}
+
+} // namespace
+
 Outcome searchAll(const Request& request, DataSession& session, Progress* progress, const Clock& clock)
 {
     Outcome outcome;
@@ -406,29 +610,43 @@ Outcome searchAll(const Request& request, DataSession& session, Progress* progre
         return outcome;
     }
 
-    outcome.sql = preselectionSql(request, likeCriterion(request.column, query.WordList1()));
+    const LineFilter filter(undoubleQuotes(query.WordList1()), undoubleQuotes(query.WordList2()),
+        undoubleQuotes(query.WordList3()), request.matchCase);
+    const QString criterion = likeCriterion(request.column, query.WordList1());
+    outcome.sql = preselectionSql(request, criterion);
+    Pacer pacer(progress, clock);
+    ScanResult scan;
     DataFailure failure;
-    std::unique_ptr<Recordset> preselection = session.database().openRecordset(outcome.sql, &failure);
-    if (!preselection) {
+    const bool direct = filter.isAscii() && !filter.anchorBytes().empty();
+    if (direct) {
+        DirectScan scanned = scanDirectly(session.database(), request, filter, criterion, result, pacer);
+        failure = scanned.failure;
+        scan = scanned.scan;
+        if (!failure.failed()) {
+            session.setSearch(session.database().recordsetOfRows(
+                outcome.sql, u"UsysAlkitab"_s, std::move(scanned.preselected)));
+        }
+    } else if (std::unique_ptr<Recordset> preselection
+        = session.database().openRecordset(outcome.sql, &failure)) {
+        session.setSearch(std::move(preselection));
+    }
+    if (failure.failed()) {
         // The previous search recordset stays, so no holder of the role finds it missing.
-        qCDebug(lcSearch) << "preselection rejected:" << outcome.sql << failure.detail;
+        qCDebug(lcSearch) << "preselection rejected:" << outcome.sql << failure.engineMessage;
         outcome.status = Status::QueryFailed;
-        outcome.message = describe(failure);
+        outcome.message = text("Pencarian tidak dapat dijalankan pada file data ini.");
         return outcome;
     }
-    session.setSearch(std::move(preselection));
     Recordset& rows = session.recordset(Role::Search);
     if (rows.recordCount() == 0) {
         outcome.status = Status::NotFound;
         outcome.message = text("Kata tidak ditemukan");
         return outcome;
     }
-
-    const LineFilter filter(undoubleQuotes(query.WordList1()), undoubleQuotes(query.WordList2()),
-        undoubleQuotes(query.WordList3()), request.matchCase);
-    Pacer pacer(progress, clock);
-    pacer.start();
-    const ScanResult scan = scanRows(rows, request.column, u"Buku"_s, filter, result, pacer);
+    if (!direct) {
+        pacer.start();
+        scan = scanRows(rows, request.column, u"Buku"_s, filter, result, pacer);
+    }
     if (scan.stopped)
         result.appendStopMarker();
     pacer.finish(scan.hits);
@@ -436,8 +654,8 @@ Outcome searchAll(const Request& request, DataSession& session, Progress* progre
     outcome.hits = scan.hits;
     outcome.elapsed = formatElapsed(scan.elapsedMs);
     QString error;
-    if (!writeResultFile(outcome.path,
-            result.finished(scan.hits, outcome.elapsed, scan.stopped ? stopTag() : QString()), &error)) {
+    if (!writeResultFile(
+            outcome.path, result, scan.hits, outcome.elapsed, scan.stopped ? stopTag() : QString(), &error)) {
         outcome.status = Status::WriteFailed;
         outcome.message
             = text("Hasil pencarian tidak dapat disimpan ke file ") + outcome.path + u"\n"_s + error;

@@ -132,9 +132,12 @@ QString undoubleQuotes(const QString& text);
 /// scope's own choices (scope box text, book-list entry, "True"/"False" for "Lama", "Kata Tepat" as
 /// "0"/"1", chapter list index; the whole-Bible scope uses "2" and the "Kata Tepat" value only).
 QString searchKey(const Request& request);
-/// The SQL condition for the alternatives of `WordList1` (quotes already doubled): per alternative
-/// column LIKE '*alternative*', joined by " or ". The dialect's wildcards in an alternative
-/// ("*", "?", "#", "[") are bracketed so that they stand for themselves.
+/// The SQL condition that a text column holds a text (quotes already doubled) as it is typed:
+/// column LIKE '*text*' with the dialect's wildcards in the text ("*", "?", "#", "[") bracketed so
+/// that they stand for themselves. "Cari" and "Cari Semua" both build their conditions with it.
+QString likeTerm(const QString& column, QStringView quotedText);
+/// The SQL condition for the alternatives of `WordList1` (quotes already doubled): a `likeTerm` per
+/// alternative, joined by " or " (in nested groups when there are very many).
 QString likeCriterion(const QString& column, const QString& wordList1);
 /// The preselection query of a scope around a criterion.
 QString preselectionSql(const Request& request, const QString& criterion);
