@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,6 +28,7 @@
 
 using namespace Qt::StringLiterals;
 using tirta::ui::FileDialog;
+using tirta::ui::FontDialog;
 using tirta::ui::MessageBox;
 using tirta::ui::named;
 
@@ -359,6 +362,40 @@ private Q_SLOTS:
         QCOMPARE(pane->font().family(), u"Times New Roman"_s);
         QCOMPARE(pane->font().pointSizeF(), 10.0);
         QVERIFY(!pane->font().bold());
+    }
+
+    // The font dialog starts from the reading pane's font, so that OK alone changes nothing, also
+    // when the stored family is not installed here.
+    void fontDialogStartsFromTheReadingFont()
+    {
+        QVERIFY(!writeBible(programFolder()).isEmpty());
+        tirta::SettingsStore s = store();
+        s.write(tirta::setting::fontName, u"Huruf Yang Tidak Ada"_s);
+        s.write(tirta::setting::fontSize, u"13"_s);
+        auto form = openReader();
+        QVERIFY(form);
+        auto* pane = named<QTextEdit>(form.get(), "rtf1");
+        QFont font = pane->font();
+        font.setBold(true);
+        font.setItalic(true);
+        pane->setFont(font);
+        const QFontInfo before(pane->font());
+
+        FontDialog::setNextAnswer(FontDialog::Answer::AcceptShown);
+        form->findChild<QAction*>(u"MenuSettingFont"_s)->trigger();
+        const QFont start = FontDialog::lastStartingFont();
+        QVERIFY2(QFontDatabase::families().contains(start.family()), qPrintable(start.family()));
+        QCOMPARE(start.pointSizeF(), 13.0);
+        QVERIFY(start.bold() && start.italic());
+        const QFontInfo after(pane->font());
+        QCOMPARE(after.family(), before.family());
+        QCOMPARE(after.pointSizeF(), before.pointSizeF());
+        QVERIFY(after.bold() && after.italic());
+        QCOMPARE(named<QTextEdit>(form.get(), "rtf2")->font(), pane->font());
+
+        FontDialog::setNextAnswer(FontDialog::Answer::Cancel);
+        form->findChild<QAction*>(u"MenuSettingFont"_s)->trigger();
+        QCOMPARE(QFontInfo(pane->font()).family(), before.family());
     }
 
     void editMenuFollowsTheSelection()
