@@ -10,6 +10,7 @@
 #include "reader/toolbarband.h"
 #include "uikit/listhovertip.h"
 #include "uikit/statusstrip.h"
+#include "uikit/widgets.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -306,6 +307,9 @@ void Form1::createActions()
     m.menuEtika = item(m.MenuInfo, "menuEtika", tr("Etika Pengutipan Alkitab"));
     m.menuHakCipta = item(m.MenuInfo, "menuHakCipta", tr("Hak Cipta"));
     bar->addMenu(m.MenuInfo);
+    // A menu whose items are all switched off for the data file does not open empty.
+    for (QAction* entry : bar->actions())
+        tirta::ui::hideMenuWhileEmpty(entry->menu());
 
     // Pop-up menus of the reading panes.
     m.MenuEdit = menu(this, "MenuEdit", tr("Edit"));

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+class QMenu;
+
 namespace tirta::ui {
 
 /// The descendant of `root` of type T whose objectName is `name` (a control's established name,
@@ -33,6 +35,11 @@ private:
     QPointer<QWidget> m_window;
     bool m_wasEnabled = true;
 };
+
+/// Keeps the entry of `menu` in the menu bar hidden while none of its items is visible (all of them
+/// switched off, separators aside) and shows it again as soon as one is, unless the entry was hidden
+/// by someone else.
+void hideMenuWhileEmpty(QMenu* menu);
 
 /// Shows the hourglass pointer for its lifetime; nests.
 class BusyCursor

@@ -164,6 +164,33 @@ private Q_SLOTS:
         QVERIFY(named<QWidget>(form.get(), "ToolButton_1")->isEnabled());
     }
 
+    // "Artikel" on a file without study material: the menu does not open empty.
+    void aMenuWithEveryItemSwitchedOffIsHidden_data()
+    {
+        QTest::addColumn<QStringList>("off");
+        QTest::addColumn<bool>("artikel");
+        QTest::addColumn<bool>("deutero");
+        const QStringList study { u"Perikop"_s, u"Pengantar"_s, u"Perumpamaan"_s, u"Peta"_s, u"Kamus"_s,
+            u"Nubuat"_s, u"Commentary"_s, u"Keterangan"_s, u"Tematik"_s };
+        QTest::newRow("no study material") << study << false << true;
+        QTest::newRow("one item left") << study.mid(1) << true << true;
+        QTest::newRow("no deuterocanonical books") << QStringList { u"Deuterokanonika"_s } << true << false;
+    }
+    void aMenuWithEveryItemSwitchedOffIsHidden()
+    {
+        QFETCH(QStringList, off);
+        QFETCH(bool, artikel);
+        QFETCH(bool, deutero);
+        auto builder = tirta::test::sampleBible();
+        for (const QString& key : off)
+            builder.row(u"UsysMenu"_s, { { u"NamaMenu"_s, key }, { u"Aktif"_s, false } });
+        auto form = openReader(builder);
+        QVERIFY(form);
+        QCOMPARE(named<QMenu>(form.get(), "MenuArtikel")->menuAction()->isVisible(), artikel);
+        QCOMPARE(named<QMenu>(form.get(), "MenuDeuterokanonika")->menuAction()->isVisible(), deutero);
+        QVERIFY(named<QMenu>(form.get(), "MenuVersi")->menuAction()->isVisible());
+    }
+
     void toolbarFollowsTheViewMenu()
     {
         auto form = openReader();
