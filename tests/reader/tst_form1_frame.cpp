@@ -15,8 +15,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -189,6 +191,22 @@ private Q_SLOTS:
         QCOMPARE(named<QMenu>(form.get(), "MenuArtikel")->menuAction()->isVisible(), artikel);
         QCOMPARE(named<QMenu>(form.get(), "MenuDeuterokanonika")->menuAction()->isVisible(), deutero);
         QVERIFY(named<QMenu>(form.get(), "MenuVersi")->menuAction()->isVisible());
+    }
+
+    // The book name beside the list goes when the book panel does (F11), not staying over the text.
+    void theBookNameTipGoesWithTheBookPanel()
+    {
+        auto form = openReader();
+        QVERIFY(form);
+        auto* books = named<QListWidget>(form.get(), "List1");
+        const QPoint row = books->visualItemRect(books->item(0)).center();
+        QMouseEvent move(QEvent::MouseMove, row, books->viewport()->mapToGlobal(row), Qt::NoButton,
+            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(books->viewport(), &move);
+        auto* tip = named<QLabel>(form.get(), "Label3");
+        QVERIFY(tip->isVisible());
+        action(*form, u"enlargedView"_s)->trigger();
+        QVERIFY(!tip->isVisible());
     }
 
     void toolbarFollowsTheViewMenu()
