@@ -209,6 +209,37 @@ private Q_SLOTS:
         QVERIFY(!tip->isVisible());
     }
 
+    // At every width the window allows, no control of the search bar lies over another or is
+    // squeezed below the width its caption needs, and the bar lies inside its band.
+    void searchBarKeepsEveryCaptionWhole()
+    {
+        auto form = openReader();
+        QVERIFY(form);
+        auto* band = named<QWidget>(form.get(), "picSearchBar");
+        auto* bar = named<QWidget>(form.get(), "SearchBar");
+        const auto problem = [&]() -> QString {
+            if (!band->rect().contains(bar->geometry()))
+                return u"the bar leaves its band"_s;
+            const QList<QWidget*> controls = bar->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            for (const QWidget* c : controls) {
+                const int needed
+                    = std::min(std::max(c->minimumSizeHint().width(), c->minimumWidth()), c->maximumWidth());
+                if (!bar->rect().contains(c->geometry()) || c->width() < needed)
+                    return c->objectName() + u" is cut"_s;
+                for (const QWidget* other : controls) {
+                    if (other != c && other->geometry().intersects(c->geometry()))
+                        return c->objectName() + u" lies over "_s + other->objectName();
+                }
+            }
+            return {};
+        };
+        for (const int width : { 750, 400, 640, 750, 400 }) {
+            form->resize(width, 480);
+            QTRY_COMPARE(form->width(), width);
+            QTRY_COMPARE(problem(), QString());
+        }
+    }
+
     void toolbarFollowsTheViewMenu()
     {
         auto form = openReader();
