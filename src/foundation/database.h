@@ -61,6 +61,10 @@ public:
     std::unique_ptr<Recordset> recordsetOfRows(
         const QString& query, const QString& table, std::vector<qint64> rowids);
 
+    /// A slot for data a caller derives from the file and keeps for the rest of the run (the file
+    /// does not change while it is open): empty at first, it lives as long as the database.
+    std::shared_ptr<void>& kept(const QString& key) { return m_kept[key]; }
+
     /// Whether a table of this name exists (names compare without regard to case).
     bool hasTable(QStringView name) const;
     /// The field names of a table, as the file spells them.
@@ -79,6 +83,7 @@ private:
     QString m_path;
     QStringList m_tables;
     QHash<QString, sqlite3_stmt*> m_fetchStatements;
+    QHash<QString, std::shared_ptr<void>> m_kept;
 };
 
 } // namespace tirta

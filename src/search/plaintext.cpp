@@ -122,4 +122,70 @@ qsizetype findBytes(std::string_view text, std::string_view word, qsizetype from
     return found ? static_cast<const char*>(found) - text.data() : -1;
 }
 
+qsizetype findFolded(std::string_view text, std::string_view word, qsizetype from)
+{
+    const auto n = static_cast<qsizetype>(text.size());
+    const auto k = static_cast<qsizetype>(word.size());
+    if (from > n)
+        return -1;
+    const auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c | 0x20) : c; };
+    const auto equalAt = [&](qsizetype at) {
+        for (qsizetype j = 0; j < k; ++j) {
+            if (fold(text[at + j]) != word[j])
+                return false;
+        }
+        return true;
+    };
+    qsizetype i = from;
+#ifdef __SSE2__
+    // As in `findBytes`, sixteen candidates at a time. A byte or-ed with 0x20 equals a lower-case
+    // letter exactly when it is that letter in either case; other bytes must be equal as they are.
+    if (k >= 1) {
+        const auto caseBit = [](char c) { return _mm_set1_epi8(c >= 'a' && c <= 'z' ? 0x20 : 0); };
+        const __m128i first = _mm_set1_epi8(word.front());
+        const __m128i last = _mm_set1_epi8(word.back());
+        const __m128i firstBit = caseBit(word.front());
+        const __m128i lastBit = caseBit(word.back());
+        for (; i + k - 1 + 16 <= n; i += 16) {
+            const __m128i atFirst = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+            const __m128i atLast = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i + k - 1));
+            auto candidates = static_cast<unsigned>(
+                _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(atFirst, firstBit), first),
+                    _mm_cmpeq_epi8(_mm_or_si128(atLast, lastBit), last))));
+            while (candidates != 0) {
+                const int bit = __builtin_ctz(candidates);
+                if (equalAt(i + bit))
+                    return i + bit;
+                candidates &= candidates - 1;
+            }
+        }
+    }
+#endif
+    for (; i + k <= n; ++i) {
+        if (equalAt(i))
+            return i;
+    }
+    return -1;
+}
+
+qsizetype findLineBreak(std::string_view text, qsizetype from)
+{
+    const auto n = static_cast<qsizetype>(text.size());
+    qsizetype i = from;
+#ifdef __SSE2__
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; i + 16 <= n; i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+        const int breaks
+            = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
+        if (breaks != 0)
+            return i + __builtin_ctz(static_cast<unsigned>(breaks));
+    }
+#endif
+    while (i < n && text[i] != '\r' && text[i] != '\n')
+        ++i;
+    return i;
+}
+
 } // namespace tirta::search

@@ -22,5 +22,9 @@ bool isPlainText(std::string_view text);
 
 /// The position of the first occurrence of `word` in `text` at or after `from`, or -1.
 qsizetype findBytes(std::string_view text, std::string_view word, qsizetype from);
+/// The same without regard to the case of ASCII letters; `word` is lower-cased.
+qsizetype findFolded(std::string_view text, std::string_view word, qsizetype from);
+/// The position of the first CR or LF in `text` at or after `from`, or the size of the text.
+qsizetype findLineBreak(std::string_view text, qsizetype from);
 
 } // namespace tirta::search

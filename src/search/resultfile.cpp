@@ -146,19 +146,17 @@ ResultFileChoice chooseResultFile(const QString& basePath, const QByteArray& hea
         = [&](int n) { return n == 1 ? basePath : stem + u'-' + QString::number(n) + u".tmp"_s; };
     const QFileInfo base(basePath);
     const QString stemName = QFileInfo(stem).fileName();
-    const QRegularExpression sibling(
-        u"^"_s + QRegularExpression::escape(stemName) + u"(?:-([0-9]{1,9}))?\\.tmp$"_s);
     std::vector<int> taken;
     const QStringList names = base.dir().entryList({ stemName + u"*.tmp"_s },
-        QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot | QDir::CaseSensitive);
     for (const QString& name : names) {
-        const QRegularExpressionMatch match = sibling.match(name);
-        if (!match.hasMatch())
-            continue;
-        const QString number = match.captured(1);
-        const int n = number.isEmpty() ? 1 : number.toInt();
-        // "-0" and "-1" are names the program never gives.
-        if (number.isEmpty() || n >= 2)
+        // The stem itself, or the stem, "-" and a number from 2 on ("-0" and "-1" are not given).
+        const QStringView middle
+            = QStringView(name).sliced(stemName.size(), name.size() - stemName.size() - 4);
+        bool ok = middle.isEmpty();
+        const int n
+            = ok ? 1 : (middle.startsWith(u'-') && middle.size() <= 10 ? middle.sliced(1).toInt(&ok) : 0);
+        if (ok && (middle.isEmpty() || n >= 2))
             taken.push_back(n);
     }
     std::sort(taken.begin(), taken.end());

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QSet>
 
 #include <chrono>
 #include <cstring>
@@ -341,27 +342,6 @@ void testEveryLine(const LineFilter& filter, QStringView rowText, QStringView lo
     }
 }
 
-/// The next occurrence of a word in a text from a position on, or -1.
-qsizetype findWord(QStringView text, const QString& word, qsizetype from)
-{
-    return text.indexOf(word, from);
-}
-
-qsizetype findWord(std::string_view text, const std::string& word, qsizetype from)
-{
-    return findBytes(text, word, from);
-}
-
-QStringView slice(QStringView text, qsizetype from, qsizetype n)
-{
-    return text.sliced(from, n);
-}
-
-std::string_view slice(std::string_view text, qsizetype from, qsizetype n)
-{
-    return text.substr(static_cast<size_t>(from), static_cast<size_t>(n));
-}
-
 /// Where the line holding `at` begins, looking back no further than `from`.
 qsizetype lineStart(QStringView text, qsizetype from, qsizetype at)
 {
@@ -390,41 +370,40 @@ qsizetype lineEnd(QStringView text, qsizetype at)
 
 qsizetype lineEnd(std::string_view text, qsizetype at)
 {
-    const char* from = text.data() + at;
-    const auto* lf = static_cast<const char*>(std::memchr(from, '\n', text.size() - static_cast<size_t>(at)));
-    const size_t before = lf ? static_cast<size_t>(lf - from) : text.size() - static_cast<size_t>(at);
-    const auto* cr = static_cast<const char*>(std::memchr(from, '\r', before));
-    return (cr ? cr : from + before) - text.data();
+    return findLineBreak(text, at);
 }
 
-/// Visits only the lines that hold one of `words`, found in the whole chapter at once: `visit`
-/// gets each such line of `rowText` and the same line of `searched`, the text the words are looked
-/// for in, position for position the same as `rowText` (lower-cased or the row text itself).
-template <class View, class Word, class Visit>
-void walkAnchoredLines(
-    View rowText, View searched, const std::vector<Word>& words, int& hits, Pacer* pacer, Visit&& visit)
+/// Visits only the lines of `text` that hold one of `wordCount` words, found in the whole chapter at
+/// once: `find(i, from)` gives the next occurrence of word i at or after `from` (or -1), and
+/// `visit(start, end)` gets each such line's bounds.
+template <class View, class Find, class Visit>
+void walkAnchoredLines(View text, size_t wordCount, Find&& find, int& hits, Pacer* pacer, Visit&& visit)
 {
-    const auto size = static_cast<qsizetype>(searched.size());
+    const auto size = static_cast<qsizetype>(text.size());
     // The next occurrence of each word at or after `from`; -1 when there is none left.
-    std::vector<qsizetype> next(words.size(), -2);
+    std::vector<qsizetype> next(wordCount, -2);
     qsizetype from = 0;
     int sincePoll = 0;
     while (from <= size) {
         qsizetype best = -1;
-        for (size_t i = 0; i < words.size(); ++i) {
+        for (size_t i = 0; i < wordCount; ++i) {
             if (next[i] != -1 && next[i] < from)
-                next[i] = findWord(searched, words[i], from);
+                next[i] = find(i, from);
             if (next[i] >= 0 && (best < 0 || next[i] < best))
                 best = next[i];
         }
         if (best < 0)
             break;
-        // `from` is always the start of a line, so the line of `best` starts after the last break
-        // between them.
-        const qsizetype start = lineStart(searched, from, best);
-        const qsizetype end = lineEnd(searched, best);
-        visit(slice(rowText, start, end - start), slice(searched, start, end - start));
-        from = afterBreak(searched, end);
+        // `from` is always the start of a line. Most often the word lies on that very line; else
+        // its line starts after the last break between them.
+        qsizetype start = from;
+        qsizetype end = lineEnd(text, from);
+        if (best >= end) {
+            start = lineStart(text, from, best);
+            end = lineEnd(text, best);
+        }
+        visit(start, end);
+        from = afterBreak(text, end);
         if (pacer && ++sincePoll == kLinesPerPoll) {
             sincePoll = 0;
             pacer->poll(hits);
@@ -436,9 +415,13 @@ void walkAnchoredLines(
 void testAnchoredLines(const LineFilter& filter, QStringView rowText, QStringView searched,
     QStringView header, ResultText& out, int& hits, Pacer* pacer)
 {
-    walkAnchoredLines(rowText, searched, filter.anchorWords(), hits, pacer,
-        [&](QStringView line, QStringView searchedLine) {
-            if (filter.matches(line, searchedLine)) {
+    const std::vector<QString>& words = filter.anchorWords();
+    walkAnchoredLines(
+        searched, words.size(), [&](size_t i, qsizetype from) { return searched.indexOf(words[i], from); },
+        hits, pacer,
+        [&](qsizetype start, qsizetype end) {
+            const QStringView line = rowText.sliced(start, end - start);
+            if (filter.matches(line, searched.sliced(start, end - start))) {
                 ++hits;
                 out.appendHit(header, line);
             }
@@ -488,6 +471,51 @@ QString textOf(const QVariant& value)
     return value.isNull() ? QString() : value.toString();
 }
 
+/// The chapters of one translation as the file stores them, read once and kept for the rest of the
+/// run: the data file does not change while it is open, and reading and checking every chapter is
+/// most of what a search would otherwise cost. Only the translation last searched is kept.
+struct StoredChapters
+{
+    struct Chapter
+    {
+        qint64 rowid = 0;
+        QByteArray header; ///< `hitHeader` of its book and chapter, in UTF-8
+        std::string text; ///< as stored, UTF-8
+        bool plain = false; ///< see `isPlainText`
+    };
+    QString column;
+    std::vector<Chapter> chapters; ///< in row order; chapters without text left out
+};
+
+const StoredChapters* storedChapters(Database& db, const QString& column, DataFailure* failure)
+{
+    std::shared_ptr<void>& slot = db.kept(u"search/chapters"_s);
+    if (auto* kept = static_cast<StoredChapters*>(slot.get()); kept && kept->column == column)
+        return kept;
+    slot.reset(); // the translation searched before gives its memory back first
+    auto stored = std::make_shared<StoredChapters>();
+    stored->column = column;
+    const bool read = db.forEachRow(
+        u"SELECT rowid, Buku, Bab, "_s + column + u" FROM UsysAlkitab ORDER BY rowid"_s,
+        [&](const RowView& row) {
+            const QByteArrayView text = row.utf8(3);
+            if (text.isEmpty())
+                return true;
+            StoredChapters::Chapter chapter;
+            chapter.rowid = row.value(0).toLongLong();
+            chapter.header = hitHeader(textOf(row.value(1)), textOf(row.value(2))).toUtf8();
+            chapter.text.assign(text.data(), static_cast<size_t>(text.size()));
+            chapter.plain = isPlainText(chapter.text);
+            stored->chapters.push_back(std::move(chapter));
+            return true;
+        },
+        failure);
+    if (!read)
+        return nullptr;
+    slot = stored;
+    return stored.get();
+}
+
 /// How a scan straight through the chapters ended, with the rows the preselection would have given.
 struct DirectScan
 {
@@ -496,23 +524,42 @@ struct DirectScan
     DataFailure failure;
 };
 
-/// "Cari Semua" for a query whose words are all plain ASCII, straight through the chapters of the
-/// scope as the file stores them: no preselection query (which reads every chapter only to pick
-/// most of them) and no decoding. A chapter counts exactly when the preselection's LIKE would pick
-/// it; a chapter whose letters only the engine compares right (see `isPlainText`) is put to the
-/// engine itself and searched as decoded text. So the hits, their order and the rows of the search
+/// "Cari Semua" for a query whose words are all plain ASCII, straight through the stored text of
+/// the scope's chapters: no preselection query (which reads every chapter only to pick most of
+/// them) and no decoding. A chapter counts exactly when the preselection's LIKE would pick it; a
+/// chapter whose letters only the engine compares right (see `isPlainText`) is put to the engine
+/// itself and searched as decoded text. So the hits, their order and the rows of the search
 /// recordset are those the preselection gives, in the order of the chapters.
 DirectScan scanDirectly(Database& db, const Request& request, const LineFilter& filter,
     const QString& criterion, ResultText& out, Pacer& pacer)
 {
     DirectScan result;
     ScanResult& scan = result.scan;
+    const StoredChapters* stored = storedChapters(db, request.column, &result.failure);
+    if (!stored)
+        return result;
+    // The scope's chapters, unless it is the whole Bible.
+    const QString scope = scopeCondition(request);
+    QSet<qint64> inScope;
+    if (!scope.isEmpty()
+        && !db.forEachRow(
+            u"SELECT rowid FROM UsysAlkitab WHERE "_s + scope,
+            [&](const RowView& row) {
+                inScope.insert(row.value(0).toLongLong());
+                return true;
+            },
+            &result.failure)) {
+        return result;
+    }
+
+    const std::vector<std::string>& words = filter.anchorBytes();
     std::vector<std::string> alternatives; // as the preselection compares them: lower-cased
-    for (const std::string& word : filter.anchorBytes()) {
+    for (const std::string& word : words) {
         std::string lowered;
         lowerAscii(word, lowered);
         alternatives.push_back(std::move(lowered));
     }
+    const bool matchCase = !filter.wantsLowered();
     const auto preselectedByEngine = [&](qint64 rowid) {
         bool found = false;
         db.forEachRow(u"SELECT 1 FROM UsysAlkitab WHERE rowid="_s + QString::number(rowid) + u" AND ("_s
@@ -523,58 +570,53 @@ DirectScan scanDirectly(Database& db, const Request& request, const LineFilter& 
             });
         return found;
     };
-    const QString scope = scopeCondition(request);
-    const QString rows = u"SELECT rowid, Buku, Bab, "_s + request.column + u" FROM UsysAlkitab"_s
-        + (scope.isEmpty() ? QString() : u" WHERE "_s + scope) + u" ORDER BY rowid"_s;
-    std::string lowered;
+    std::string loweredLine;
     bool started = false;
-    db.forEachRow(
-        rows,
-        [&](const RowView& row) {
-            const QByteArrayView raw = row.utf8(3);
-            if (raw.isEmpty())
-                return true;
-            const std::string_view text(raw.data(), static_cast<size_t>(raw.size()));
-            const bool plain = isPlainText(text);
-            const qint64 rowid = row.value(0).toLongLong();
-            if (plain) {
-                lowerAscii(text, lowered);
-                const bool any = std::any_of(alternatives.cbegin(), alternatives.cend(),
-                    [&](const std::string& word) { return findBytes(lowered, word, 0) >= 0; });
-                if (!any)
-                    return true;
-            } else if (!preselectedByEngine(rowid)) {
-                return true;
+    for (const StoredChapters::Chapter& chapter : stored->chapters) {
+        if (!scope.isEmpty() && !inScope.contains(chapter.rowid))
+            continue;
+        const std::string_view text = chapter.text;
+        const bool preselected = chapter.plain ? std::any_of(alternatives.cbegin(), alternatives.cend(),
+                                     [&](const std::string& word) { return findFolded(text, word, 0) >= 0; })
+                                               : preselectedByEngine(chapter.rowid);
+        if (!preselected)
+            continue;
+        result.preselected.push_back(chapter.rowid);
+        if (scan.stopped)
+            continue; // the rest only completes the preselection
+        if (!started) {
+            pacer.start();
+            started = true;
+        }
+        pacer.poll(scan.hits);
+        if (pacer.shouldStop()) {
+            scan.stopped = true;
+            continue;
+        }
+        if (!chapter.plain) {
+            AppendMatchingLines(filter, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                QString::fromUtf8(chapter.header), out, scan.hits, &pacer);
+            continue;
+        }
+        const auto find = [&](size_t i, qsizetype from) {
+            return matchCase ? findBytes(text, words[i], from) : findFolded(text, alternatives[i], from);
+        };
+        walkAnchoredLines(text, words.size(), find, scan.hits, &pacer, [&](qsizetype start, qsizetype end) {
+            const std::string_view line
+                = text.substr(static_cast<size_t>(start), static_cast<size_t>(end - start));
+            bool hit = filter.anchorDecides();
+            if (!hit) {
+                if (!matchCase)
+                    lowerAscii(line, loweredLine);
+                hit = filter.matchesUtf8(line, loweredLine);
             }
-            result.preselected.push_back(rowid);
-            if (scan.stopped)
-                return true; // the rest only completes the preselection
-            if (!started) {
-                pacer.start();
-                started = true;
+            if (hit) {
+                ++scan.hits;
+                out.appendHitUtf8(
+                    chapter.header, QByteArrayView(line.data(), static_cast<qsizetype>(line.size())));
             }
-            pacer.poll(scan.hits);
-            if (pacer.shouldStop()) {
-                scan.stopped = true;
-                return true;
-            }
-            const QString header = hitHeader(textOf(row.value(1)), textOf(row.value(2)));
-            if (!plain) {
-                AppendMatchingLines(filter, QString::fromUtf8(raw), header, out, scan.hits, &pacer);
-                return true;
-            }
-            const QByteArray headerUtf8 = header.toUtf8();
-            const std::string_view searched = filter.wantsLowered() ? std::string_view(lowered) : text;
-            walkAnchoredLines(text, searched, filter.anchorBytes(), scan.hits, &pacer,
-                [&](std::string_view line, std::string_view searchedLine) {
-                    if (filter.anchorDecides() || filter.matchesUtf8(line, searchedLine)) {
-                        ++scan.hits;
-                        out.appendHitUtf8(headerUtf8, QByteArrayView(line.data(), line.size()));
-                    }
-                });
-            return true;
-        },
-        &result.failure);
+        });
+    }
     scan.elapsedMs = started ? pacer.elapsed() : 0;
     return result;
 }
