@@ -49,19 +49,19 @@ std::unique_ptr<Database> Database::open(const QString& path, DataFailure* failu
     f = {};
     const QFileInfo info(path);
     if (!info.isFile()) {
-        f = { DataError::FileMissing, {}, {}, path };
+        f = { DataError::FileMissing, {}, {}, path, {} };
         return nullptr;
     }
     // SQLite opens a 0-byte file as an empty database without complaint.
     if (info.size() == 0) {
-        f = { DataError::NotADatabase, {}, {}, path };
+        f = { DataError::NotADatabase, {}, {}, path, {} };
         return nullptr;
     }
     sqlite3* raw = nullptr;
     const QByteArray encoded = path.toUtf8();
     if (sqlite3_open_v2(encoded.constData(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr)
         != SQLITE_OK) {
-        f = { DataError::NotADatabase, {}, {}, path + u": "_s + lastMessage(raw) };
+        f = { DataError::NotADatabase, {}, {}, path, lastMessage(raw) };
         sqlite3_close(raw);
         return nullptr;
     }
@@ -75,7 +75,7 @@ std::unique_ptr<Database> Database::open(const QString& path, DataFailure* failu
     QString error;
     sqlite3_stmt* list = db->prepare(u"SELECT name FROM sqlite_master WHERE type='table'"_s, &error);
     if (!list) {
-        f = { DataError::NotADatabase, {}, {}, path + u": "_s + error };
+        f = { DataError::NotADatabase, {}, {}, path, error };
         return nullptr;
     }
     int rc = SQLITE_ROW;
@@ -83,18 +83,18 @@ std::unique_ptr<Database> Database::open(const QString& path, DataFailure* failu
         db->m_tables << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(list, 0)));
     sqlite3_finalize(list);
     if (rc != SQLITE_DONE) {
-        f = { DataError::NotADatabase, {}, {}, path + u": "_s + lastMessage(raw) };
+        f = { DataError::NotADatabase, {}, {}, path, lastMessage(raw) };
         return nullptr;
     }
     for (const schema::TableDef& table : schema::requiredTables()) {
         if (!db->hasTable(table.name)) {
-            f = { DataError::MissingTable, table.name, {}, path };
+            f = { DataError::MissingTable, table.name, {}, path, {} };
             return nullptr;
         }
         const QStringList fields = db->fieldNames(table.name);
         for (const schema::FieldDef& field : table.fields) {
             if (!containsName(fields, field.name)) {
-                f = { DataError::MissingField, table.name, field.name, path };
+                f = { DataError::MissingField, table.name, field.name, path, {} };
                 return nullptr;
             }
         }
@@ -190,11 +190,68 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& query, DataFai
     }
     if (!error.isEmpty()) {
         if (failure)
-            *failure = { DataError::QueryFailed, {}, {}, error };
+            *failure = { DataError::QueryFailed, {}, {}, query, error };
         return nullptr;
     }
     if (failure)
         *failure = {};
+    rs->m_position = rs->rowCount() > 0 ? 0 : -1;
+    return rs;
+}
+
+QByteArrayView RowView::utf8(int column) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    return text ? QByteArrayView(text, sqlite3_column_bytes(m_statement, column)) : QByteArrayView();
+}
+
+QVariant RowView::value(int column) const
+{
+    switch (sqlite3_column_type(m_statement, column)) {
+    case SQLITE_NULL:
+        return QVariant::fromValue(nullptr);
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qlonglong>(sqlite3_column_int64(m_statement, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(m_statement, column));
+    default:
+        return QVariant(QString::fromUtf8(utf8(column)));
+    }
+}
+
+bool Database::forEachRow(
+    const QString& query, const std::function<bool(const RowView&)>& visit, DataFailure* failure)
+{
+    QString error;
+    sqlite3_stmt* statement = prepare(dialect::toSqlite(query), &error);
+    int rc = SQLITE_DONE;
+    if (statement) {
+        const RowView row(statement);
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+            if (!visit(row)) {
+                rc = SQLITE_DONE;
+                break;
+            }
+        }
+        if (rc != SQLITE_DONE)
+            error = lastMessage(m_db);
+        sqlite3_finalize(statement);
+    }
+    if (failure)
+        *failure
+            = error.isEmpty() ? DataFailure {} : DataFailure { DataError::QueryFailed, {}, {}, query, error };
+    return error.isEmpty();
+}
+
+std::unique_ptr<Recordset> Database::recordsetOfRows(
+    const QString& query, const QString& table, std::vector<qint64> rowids)
+{
+    std::unique_ptr<Recordset> rs(new Recordset(*this, query));
+    rs->m_table = table;
+    rs->m_fields = fieldNames(table);
+    for (size_t i = 0; i < rowids.size(); ++i)
+        rs->m_positionOfRowid.insert(rowids[i], static_cast<qsizetype>(i));
+    rs->m_rowids = std::move(rowids);
     rs->m_position = rs->rowCount() > 0 ? 0 : -1;
     return rs;
 }

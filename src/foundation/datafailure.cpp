@@ -19,7 +19,7 @@ QString describe(const DataFailure& failure)
         return u"File data tidak memiliki kolom "_s + failure.field + u" pada tabel "_s + failure.table
             + u'.';
     case DataError::QueryFailed:
-        return failure.detail;
+        return u"Permintaan data tidak dapat dijalankan pada file data ini."_s;
     case DataError::WriteFailed:
         return u"File data tidak dapat ditulis: "_s + failure.detail;
     }

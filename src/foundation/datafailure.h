@@ -22,12 +22,14 @@ struct DataFailure
     DataError error = DataError::None;
     QString table;
     QString field;
-    QString detail;
+    QString detail; ///< the file (missing, damaged, unwritable) or the rejected statement
+    QString engineMessage; ///< what the database engine said, for the log only: never shown to the user
 
     bool failed() const { return error != DataError::None; }
 };
 
-/// A short Indonesian description of a failure, for the window that reports it.
+/// A short Indonesian description of a failure, for the window that reports it. It names the file
+/// and never repeats the engine's own (English) words.
 QString describe(const DataFailure& failure);
 
 } // namespace tirta

@@ -87,7 +87,7 @@ std::unique_ptr<DataSession> DataSession::open(const QString& path, DataFailure*
         for (const auto& [table, fields] :
             { std::pair { u"UsysAlkitab"_s, chapterFields }, std::pair { u"UsysKitab"_s, bookFields } }) {
             if (!fields.contains(column, Qt::CaseInsensitive)) {
-                f = { DataError::MissingField, table, column, path };
+                f = { DataError::MissingField, table, column, path, {} };
                 return nullptr;
             }
         }

@@ -1,8 +1,12 @@
 #include "dialect.h"
 
+#include "foundation/schema.h"
+
 #include <QChar>
+#include <QSet>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -299,14 +303,136 @@ bool isIdentifierPart(QChar c)
 
 } // namespace
 
-QString toSqlite(QStringView jet)
+namespace {
+
+/// Fields that hold a number in every table of the file. Their comparisons and orders need no
+/// collation, and leaving them plain lets the engine order by their indexes.
+bool isNumericField(QStringView name)
 {
-    QString out;
-    out.reserve(jet.size() + 8);
-    qsizetype i = 0;
+    static const QSet<QString> numeric = [] {
+        QSet<QString> numbers { u"rowid"_s };
+        QSet<QString> texts;
+        for (const schema::TableDef& table : schema::tables(schema::Shape {})) {
+            for (const schema::FieldDef& field : table.fields) {
+                const bool isNumber
+                    = field.type == schema::FieldType::Number || field.type == schema::FieldType::Boolean;
+                (isNumber ? numbers : texts).insert(field.name.toLower());
+            }
+        }
+        return numbers - texts;
+    }();
+    return numeric.contains(name.toString().toLower());
+}
+
+bool isWord(QStringView word, QStringView keyword)
+{
+    return word.compare(keyword, Qt::CaseInsensitive) == 0;
+}
+
+bool isAnyWord(QStringView word, std::initializer_list<QStringView> keywords)
+{
+    return std::any_of(keywords.begin(), keywords.end(), [&](QStringView k) { return isWord(word, k); });
+}
+
+/// Where a list of sort, group or distinct terms ends.
+bool endsTerms(QStringView word)
+{
+    return isAnyWord(word,
+        { u"FROM", u"WHERE", u"GROUP", u"ORDER", u"HAVING", u"LIMIT", u"OFFSET", u"UNION", u"EXCEPT",
+            u"INTERSECT", u"WINDOW" });
+}
+
+/// A name, bracketed or plain, optionally qualified by a table name, starting at `i`; its end.
+qsizetype nameEnd(QStringView jet, qsizetype i)
+{
     const qsizetype n = jet.size();
     while (i < n) {
+        if (jet[i] == u'[') {
+            const qsizetype close = jet.indexOf(u']', i);
+            i = close < 0 ? n : close + 1;
+        } else if (isIdentifierStart(jet[i])) {
+            while (i < n && isIdentifierPart(jet[i]))
+                ++i;
+        } else {
+            break;
+        }
+        if (i < n && jet[i] == u'.')
+            ++i;
+        else
+            break;
+    }
+    return i;
+}
+
+/// Whether the name that ends at `end` is a whole term: what follows it ends the term.
+bool isWholeTerm(QStringView jet, qsizetype end)
+{
+    qsizetype i = end;
+    while (i < jet.size() && jet[i].isSpace())
+        ++i;
+    if (i == jet.size() || jet[i] == u',' || jet[i] == u')' || jet[i] == u';')
+        return true;
+    if (!isIdentifierStart(jet[i]))
+        return false;
+    qsizetype k = i;
+    while (k < jet.size() && isIdentifierPart(jet[k]))
+        ++k;
+    const QStringView next = jet.mid(i, k - i);
+    return endsTerms(next) || isAnyWord(next, { u"ASC", u"DESC", u"NULLS" });
+}
+
+/// The column part of a possibly qualified name ("T.[Buku]" gives "[Buku]").
+QStringView columnPart(QStringView name)
+{
+    // A bracketed name may hold dots of its own.
+    const qsizetype open = name.endsWith(u']') ? name.lastIndexOf(u'[') : -1;
+    const qsizetype dot
+        = open >= 0 ? (open > 0 && name[open - 1] == u'.' ? open - 1 : -1) : name.lastIndexOf(u'.');
+    return dot < 0 ? name : name.mid(dot + 1);
+}
+
+QStringView bare(QStringView name)
+{
+    return name.startsWith(u'[') && name.endsWith(u']') ? name.mid(1, name.size() - 2) : name;
+}
+
+} // namespace
+
+QString toSqlite(QStringView jet)
+{
+    static const QString collate = u" COLLATE "_s + QLatin1StringView(kCollation);
+    QString out;
+    out.reserve(jet.size() + 32);
+    qsizetype i = 0;
+    const qsizetype n = jet.size();
+    // The word just before the current token (empty after any other token), and the terms of an
+    // ORDER BY, GROUP BY or SELECT DISTINCT list while one is being read, with their nesting depth.
+    QString lastWord;
+    enum class Terms
+    {
+        None,
+        Order,
+        Distinct
+    } terms
+        = Terms::None;
+    int depth = 0;
+    int termDepth = 0;
+    bool termStart = false;
+    const auto afterText = [&] {
+        // A text compared with a field compares as the dialect does: without regard to case. A LIKE
+        // pattern carries its own rule.
+        if (!isWord(lastWord, u"LIKE") && !isWord(lastWord, u"ESCAPE"))
+            out += collate;
+    };
+    while (i < n) {
         const QChar c = jet[i];
+        if (c.isSpace()) {
+            out += c;
+            ++i;
+            continue;
+        }
+        const bool atTermStart = terms != Terms::None && termStart && depth == termDepth;
+        termStart = false;
         if (c == u'\'') {
             // A quoted text: copy it whole, doubled quotes included.
             const qsizetype start = i++;
@@ -322,6 +448,8 @@ QString toSqlite(QStringView jet)
             out += jet.mid(start, i - start);
             if (i == n && (i - start < 2 || jet[n - 1] != u'\''))
                 out += u'\''; // close an unterminated text so the statement fails cleanly, not oddly
+            afterText();
+            lastWord.clear();
         } else if (c == u'"') {
             // The dialect also quotes texts with double quotes; SQLite reads those as names.
             out += u'\'';
@@ -340,11 +468,8 @@ QString toSqlite(QStringView jet)
                 }
             }
             out += u'\'';
-        } else if (c == u'[') {
-            const qsizetype close = jet.indexOf(u']', i);
-            const qsizetype end = close < 0 ? n : close + 1;
-            out += jet.mid(i, end - i);
-            i = end;
+            afterText();
+            lastWord.clear();
         } else if (c.isDigit() && (i == 0 || !isIdentifierPart(jet[i - 1]))) {
             const qsizetype start = i;
             while (i < n && (jet[i].isDigit() || jet[i] == u'.'))
@@ -353,20 +478,49 @@ QString toSqlite(QStringView jet)
             // "nr=1AND Aktif=1": the dialect lets a keyword touch a number, SQLite does not.
             if (i < n && isIdentifierStart(jet[i]))
                 out += u' ';
-        } else if (isIdentifierStart(c)) {
+            lastWord.clear();
+        } else if (c == u'[' || isIdentifierStart(c)) {
             const qsizetype start = i;
-            while (i < n && isIdentifierPart(jet[i]))
-                ++i;
+            i = nameEnd(jet, i);
             const QStringView word = jet.mid(start, i - start);
-            if (word.compare(u"True", Qt::CaseInsensitive) == 0)
+            if (terms != Terms::None && depth == termDepth && endsTerms(word))
+                terms = Terms::None;
+            if (atTermStart && terms != Terms::None && isWholeTerm(jet, i) && !endsTerms(word)
+                && !isNumericField(bare(columnPart(word)))) {
+                // A text field sorted, grouped or made distinct: by the dialect's comparison.
+                out += word + collate;
+                if (terms == Terms::Distinct)
+                    out += u" AS "_s + columnPart(word);
+            } else if (isWord(word, u"True")) {
                 out += u"-1"_s;
-            else if (word.compare(u"False", Qt::CaseInsensitive) == 0)
+            } else if (isWord(word, u"False")) {
                 out += u'0';
-            else
+            } else {
                 out += word;
+            }
+            if (isWord(word, u"BY") && (isWord(lastWord, u"ORDER") || isWord(lastWord, u"GROUP"))) {
+                terms = Terms::Order;
+                termDepth = depth;
+                termStart = true;
+            } else if (isWord(word, u"DISTINCT") && isWord(lastWord, u"SELECT")) {
+                terms = Terms::Distinct;
+                termDepth = depth;
+                termStart = true;
+            }
+            lastWord = word.toString();
         } else {
+            if (c == u'(') {
+                ++depth;
+            } else if (c == u')') {
+                --depth;
+                if (terms != Terms::None && depth < termDepth)
+                    terms = Terms::None;
+            } else if (c == u',' && depth == termDepth) {
+                termStart = true;
+            }
             out += c;
             ++i;
+            lastWord.clear();
         }
     }
     return out;

@@ -1,6 +1,8 @@
 #include "safefile.h"
 
+#include <QFile>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <cerrno>
 
@@ -23,6 +25,28 @@ bool writeFileWhole(const QString& path, const QByteArray& bytes, QString* error
         *error = reason.isEmpty() ? file.errorString() : reason;
     file.cancelWriting();
     return false;
+}
+
+bool writeScratchFileWhole(const QString& path, std::initializer_list<QByteArrayView> parts, QString* error)
+{
+    QTemporaryFile part(path + QStringLiteral(".XXXXXX"));
+    bool ok = part.open();
+    for (const QByteArrayView bytes : parts)
+        ok = ok && part.write(bytes.data(), bytes.size()) == bytes.size();
+    ok = ok && part.flush();
+    // Renaming over an existing file makes some file systems write both out at once; with the old
+    // file removed first this stays a write into memory. Meanwhile the file is absent, never partial.
+    if (ok) {
+        QFile::remove(path);
+        ok = part.rename(path);
+    }
+    if (!ok) {
+        if (error)
+            *error = part.errorString();
+        return false;
+    }
+    part.setAutoRemove(false);
+    return true;
 }
 
 QString toCrLf(QStringView text)

@@ -1,7 +1,5 @@
 #include "schema.h"
 
-#include "foundation/dialect.h"
-
 namespace tirta::schema {
 
 using namespace Qt::StringLiterals;
@@ -52,7 +50,9 @@ QString sqlType(FieldType type)
     case T::Memo:
         break;
     }
-    return u"TEXT COLLATE "_s + QLatin1StringView(dialect::kCollation);
+    // Plain text: the program compares without regard to case through the SQL it writes, and the
+    // file stays readable by any SQLite tool.
+    return u"TEXT"_s;
 }
 
 } // namespace
@@ -101,8 +101,10 @@ QStringList createStatements(const Shape& shape)
             columns << field.name + u' ' + sqlType(field.type);
         statements << u"CREATE TABLE "_s + table.name + u" ("_s + columns.join(u", "_s) + u')';
     }
-    // Lookups by book and chapter and the canonical order run on every chapter change.
+    // Lookups by book and chapter and the canonical order run on every chapter change. The program
+    // compares book names without regard to case, so its lookups go by the chapter number first.
     statements << u"CREATE INDEX UsysAlkitab_BukuBab ON UsysAlkitab (Buku, Bab)"_s
+               << u"CREATE INDEX UsysAlkitab_BabBuku ON UsysAlkitab (Bab, Buku)"_s
                << u"CREATE INDEX UsysAlkitab_Urutan ON UsysAlkitab (Urutan)"_s
                << u"CREATE INDEX UsysKitab_Urutan ON UsysKitab (Urutan)"_s
                << u"CREATE INDEX UsysDeuterokanonika_UrutanBab ON UsysDeuterokanonika (Urutan, Bab)"_s;

@@ -10,6 +10,7 @@
 #include "reader/toolbarband.h"
 #include "uikit/listhovertip.h"
 #include "uikit/statusstrip.h"
+#include "uikit/widgets.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -84,9 +85,6 @@ void Form1::buildUi()
     m_ui.picSearchBar = make<QWidget>("picSearchBar", central);
     m_ui.SearchBar = new tirta::reader::DraggableBar(m_ui.picSearchBar);
     m_ui.SearchBar->setObjectName(u"SearchBar"_s);
-    auto* search = new QHBoxLayout(m_ui.SearchBar);
-    search->setContentsMargins(4, 2, 4, 2);
-    search->setSpacing(3);
     m_ui.Text1 = make<QLineEdit>("Text1");
     m_ui.Text1->setMinimumWidth(100);
     m_ui.Combo2 = make<QComboBox>("Combo2");
@@ -108,19 +106,14 @@ void Form1::buildUi()
         arrow->setEnabled(false);
         arrow->setMaximumWidth(28);
     }
-    search->addWidget(new QLabel(tr("Cari:"), m_ui.SearchBar));
-    search->addWidget(m_ui.Text1, 3);
-    search->addWidget(m_ui.Combo2, 2);
-    search->addWidget(m_ui.Check1);
-    search->addWidget(m_ui.Command1);
-    search->addWidget(m_ui.Command2);
-    search->addWidget(m_ui.Command3);
-    search->addWidget(m_ui.Command4);
+    // Too narrow for one row, the bar puts the check box and the buttons on a second one.
+    m_ui.SearchBar->setControls({ new QLabel(tr("Cari:"), m_ui.SearchBar), m_ui.Text1, m_ui.Combo2,
+                                    m_ui.Check1, m_ui.Command1, m_ui.Command2, m_ui.Command3, m_ui.Command4 },
+        { 0, 3, 2 }, 3);
     m_ui.cmdResetPos = make<QToolButton>("cmdResetPos", m_ui.picSearchBar);
     m_ui.cmdResetPos->setText(u"\u21E4"_s);
     m_ui.cmdResetPos->setToolTip(tr("Kembalikan kotak pencarian ke tempatnya"));
     m_ui.cmdResetPos->hide();
-    m_ui.picSearchBar->setFixedHeight(m_ui.SearchBar->sizeHint().height());
     outer->addWidget(m_ui.picSearchBar);
 
     m_ui.RestoreBar = make<QWidget>("RestoreBar", central);
@@ -177,6 +170,9 @@ void Form1::buildUi()
     fonts->addWidget(m_ui.bFontReset);
     fonts->addStretch();
     panel->addLayout(fonts);
+    // At the smallest window, with the search bar in two rows, the lists give up a row each.
+    for (QListWidget* list : { m_ui.List1, m_ui.List2 })
+        list->setMinimumHeight(56);
     m_ui.Frame1->setFixedWidth(170);
     body->addWidget(m_ui.Frame1);
 
@@ -306,6 +302,9 @@ void Form1::createActions()
     m.menuEtika = item(m.MenuInfo, "menuEtika", tr("Etika Pengutipan Alkitab"));
     m.menuHakCipta = item(m.MenuInfo, "menuHakCipta", tr("Hak Cipta"));
     bar->addMenu(m.MenuInfo);
+    // A menu whose items are all switched off for the data file does not open empty.
+    for (QAction* entry : bar->actions())
+        tirta::ui::hideMenuWhileEmpty(entry->menu());
 
     // Pop-up menus of the reading panes.
     m.MenuEdit = menu(this, "MenuEdit", tr("Edit"));

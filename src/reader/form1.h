@@ -133,6 +133,8 @@ private:
 
     // form1_startup.cpp
     bool resolveDataLocation();
+    /// Opens the data file; when it does not open, says why, followed by `advice`.
+    bool openDataFile(const QString& path, const QString& advice);
     void applyDisplaySettings(const tirta::DisplaySettings& display);
     void Form_Activate();
     void Form_Unload();

@@ -1,5 +1,6 @@
 #include "form15.h"
 
+#include "foundation/datasession.h"
 #include "foundation/settings.h"
 #include "foundation/version.h"
 #include "reader/readerenvironment.h"
@@ -70,7 +71,16 @@ void Form15::cmdBrowse_Click()
     if (picked.isEmpty())
         return;
     const QString folder = tirta::reader::withSlash(picked);
-    bool found = !tirta::reader::findDataFile(folder + QStringView(tirta::reader::kDataFileName)).isEmpty();
+    const QString file = tirta::reader::findDataFile(folder + QStringView(tirta::reader::kDataFileName));
+    const bool found = !file.isEmpty();
+    tirta::DataFailure failure;
+    if (found && !tirta::DataSession::open(file, &failure)) {
+        // A file that does not open would keep the program from starting: it is not taken.
+        tirta::ui::MessageBox::show(this,
+            tirta::reader::dataFileProblem(failure, file) + u"\r\n"_s + tr("Lokasi ini tidak dipakai."),
+            QMessageBox::Ok, QMessageBox::Warning, tr("Lokasi Data"));
+        return;
+    }
     if (!found) {
         const auto answer = tirta::ui::MessageBox::show(this,
             tr("File Purnaka2000.DAT tidak ditemukan di lokasi yang anda pilih. ") + u"\r\n"_s

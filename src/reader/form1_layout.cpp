@@ -5,11 +5,11 @@
 #include "reader/form16.h"
 #include "reader/searchbar.h"
 #include "reader/toolbarband.h"
+#include "uikit/fontdialog.h"
 #include "uikit/widgets.h"
 
 #include <QAction>
 #include <QEventLoop>
-#include <QFontDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -204,10 +204,10 @@ void Form1::updateNormalViewItem()
 
 void Form1::chooseFont()
 {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, m_ui.rtf1->font(), this, tr("Ubah Ukuran dan Jenis Font"));
-    if (ok)
-        applyReadingFont(chosen);
+    const std::optional<QFont> chosen
+        = tirta::ui::FontDialog::getFont(this, m_ui.rtf1->font(), tr("Ubah Ukuran dan Jenis Font"));
+    if (chosen)
+        applyReadingFont(*chosen);
 }
 
 void Form1::resizeEvent(QResizeEvent* event)

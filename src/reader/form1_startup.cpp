@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -29,6 +30,8 @@
 
 using namespace Qt::StringLiterals;
 using tirta::setting::location;
+
+Q_LOGGING_CATEGORY(lcStart, "tirtamaya.reader")
 
 bool Form1::Form_Load()
 {
@@ -53,16 +56,6 @@ bool Form1::Form_Load()
     m_sizeText = tirta::reader::windowSizeText(tirta::ui::screenHeightOf(this));
     restoreRecordedSize();
 
-    tirta::DataFailure failure;
-    m_session = tirta::DataSession::open(m_dataPath, &failure);
-    if (!m_session) {
-        if (m_splash)
-            m_splash->close();
-        m_splash = nullptr;
-        tirta::ui::MessageBox::show(this, tirta::describe(failure), QMessageBox::Ok, QMessageBox::Critical);
-        return false;
-    }
-
     selectStartTranslations();
     CheckAvailableMenu();
 
@@ -81,32 +74,59 @@ bool Form1::Form_Load()
     return true;
 }
 
+bool Form1::openDataFile(const QString& path, const QString& advice)
+{
+    tirta::DataFailure failure;
+    m_session = tirta::DataSession::open(path, &failure);
+    if (m_session)
+        return true;
+    qCWarning(lcStart) << "cannot open" << path << failure.engineMessage;
+    if (m_splash)
+        m_splash->hide();
+    tirta::ui::MessageBox::show(this, tirta::reader::dataFileProblem(failure, path) + u"\r\n"_s + advice,
+        QMessageBox::Ok, QMessageBox::Critical);
+    return false;
+}
+
 bool Form1::resolveDataLocation()
 {
     const tirta::SettingKey key = location(m_environment.programFolder);
-    QString path = m_settings->read(key);
-    QString found = tirta::reader::findDataFile(path);
-    if (found.isEmpty()) {
+    const QString stored = m_settings->read(key);
+    QString lookedIn = tirta::reader::displayedFolder(stored);
+    QString found = tirta::reader::findDataFile(stored);
+    // A stored file that does not open is treated as a missing one: after saying why, the program
+    // asks for the folder again instead of ending at every start.
+    const bool opened
+        = !found.isEmpty() && openDataFile(found, tr("Pilih folder yang berisi file data yang benar."));
+    if (!opened) {
         if (m_splash)
             m_splash->hide();
-        // Cancelling the folder dialog leaves no folder, and so no file.
         const QString folder = browseForDataFolder(this);
-        path = tirta::reader::withSlash(folder) + QStringView(tirta::reader::kDataFileName);
-        found = folder.isEmpty() ? QString() : tirta::reader::findDataFile(path);
+        found.clear();
+        if (!folder.isEmpty()) {
+            lookedIn = tirta::reader::withSlash(folder);
+            found = tirta::reader::findDataFile(lookedIn + QStringView(tirta::reader::kDataFileName));
+        }
+        if (found.isEmpty()) {
+            if (m_splash)
+                m_splash->close();
+            m_splash = nullptr;
+            tirta::ui::MessageBox::show(this,
+                u"Data "_s + QLatin1StringView(tirta::kProductName) + u" tidak ditemukan "_s + u"\r\n"_s
+                    + u"pada direktori : "_s + lookedIn + u"."_s + u"\r\n"_s
+                    + u"Jalankan kembali program dan pilih folder yang sesuai."_s);
+            return false;
+        }
+        if (!openDataFile(found, tr("Jalankan kembali program dan pilih folder yang sesuai."))) {
+            if (m_splash)
+                m_splash->close();
+            m_splash = nullptr;
+            return false;
+        }
     }
-    m_displayedFolder = tirta::reader::displayedFolder(path);
-    if (found.isEmpty()) {
-        if (m_splash)
-            m_splash->close();
-        m_splash = nullptr;
-        const QString folder = path.left(path.lastIndexOf(u'/') + 1);
-        tirta::ui::MessageBox::show(this,
-            u"Data "_s + QLatin1StringView(tirta::kProductName) + u"tidak ditemukan "_s + u"\r\n"_s
-                + u"pada direktori : "_s + folder + u"."_s + u"\r\n"_s
-                + u"Jalankan kembali program dan pilih folder yang sesuai."_s);
-        return false;
-    }
+    // Only a file that opened is remembered.
     m_dataPath = found;
+    m_displayedFolder = tirta::reader::displayedFolder(found);
     m_settings->write(key, found);
     return true;
 }

@@ -31,7 +31,17 @@ QString findDataFile(const QString& path)
 QString displayedFolder(const QString& path)
 {
     const qsizetype slash = path.lastIndexOf(u'/');
-    return (slash < 0 ? QString() : path.left(slash + 1)).toUpper();
+    return slash < 0 ? QString() : path.left(slash + 1);
+}
+
+QString dataFileProblem(const DataFailure& failure, const QString& path)
+{
+    // A file whose recordsets cannot be opened is as damaged as one that is no database at all.
+    const DataFailure shown = failure.error == DataError::QueryFailed
+        ? DataFailure { DataError::NotADatabase, {}, {}, path, {} }
+        : failure;
+    const QString text = describe(shown);
+    return text.contains(path) ? text : text + u"\r\n"_s + path;
 }
 
 } // namespace tirta::reader

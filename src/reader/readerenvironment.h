@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/datafailure.h"
+
 #include <QString>
 
 namespace tirta::reader {
@@ -19,8 +21,13 @@ inline constexpr char16_t kDataFileName[] = u"PURNAKA2000.DAT";
 /// names here are case-sensitive, the stored location may not be). Empty when there is none.
 QString findDataFile(const QString& path);
 
-/// The folder part of a data file path, upper-cased, as the data-location dialog shows it.
+/// The folder part of a data file path, as the data-location dialog shows it. File names here
+/// are case-sensitive, so it is shown as it is spelled.
 QString displayedFolder(const QString& path);
+
+/// Why the data file at `path` cannot be used: Indonesian, naming the file, without the database
+/// engine's own words.
+QString dataFileProblem(const DataFailure& failure, const QString& path);
 
 /// `folder` with a "/" at its end.
 QString withSlash(const QString& folder);

@@ -1,5 +1,7 @@
 #include "readerlogic.h"
 
+#include "search/searchengine.h"
+
 namespace tirta::reader {
 
 using namespace Qt::StringLiterals;
@@ -58,7 +60,7 @@ QString copiedText(QStringView paneText, qsizetype selectionStart, qsizetype sel
 QString findCriterion(int scope, const QString& book, const QString& testament, const QString& column,
     const QString& quotedText)
 {
-    const QString like = column + u" LIKE "_s + u"'*"_s + quotedText + u"*'"_s;
+    const QString like = search::likeTerm(column, quotedText);
     switch (scope) {
     case 1:
         return u"Buku='"_s + book + u"'"_s + u" AND "_s + like;

@@ -33,7 +33,8 @@ qsizetype verseSearchPosition(QStringView paneText, int verse);
 QString copiedText(QStringView paneText, qsizetype selectionStart, qsizetype selectionEnd);
 
 /// The criterion of a find in the current book (scope 1), testament (2) or whole Bible (3): the
-/// rows whose text column contains `quotedText` (single quotes already doubled).
+/// rows whose text column contains `quotedText` (single quotes already doubled) as typed, by the
+/// same condition "Cari Semua" uses (`search::likeTerm`).
 QString findCriterion(int scope, const QString& book, const QString& testament, const QString& column,
     const QString& quotedText);
 

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTime>
 #include <QVBoxLayout>
 
@@ -17,6 +19,25 @@ namespace {
 
 /// The size the dialog is laid out for, in pixels; it grows when its texts need more.
 constexpr QSize kDialogSize(250, 150);
+
+/// Makes a text box at least as wide as its whole text, as a line edit measures its own size hint,
+/// so that a long text is not scrolled to its end ("ESC untuk menghentikan pencarian)").
+void fitToText(QLineEdit* box)
+{
+    const QMargins text = box->textMargins();
+    const QMargins contents = box->contentsMargins();
+    // A line edit keeps two pixels free on each side of its text, and one for the cursor.
+    const int width = box->fontMetrics().horizontalAdvance(box->text()) + 2 * 2 + 1 + text.left()
+        + text.right() + contents.left() + contents.right();
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth
+        = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+    box->setMinimumWidth(
+        box->style()
+            ->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(width, box->height()), box)
+            .width());
+}
 
 } // namespace
 
@@ -50,6 +71,8 @@ void Form3::buildUi()
         box->setFocusPolicy(Qt::NoFocus);
         // The boxes show values; they look like the dialog, not like something to type in.
         box->setStyleSheet(u"QLineEdit { background: transparent; }"_s);
+        fitToText(box);
+        connect(box, &QLineEdit::textChanged, box, [box] { fitToText(box); });
         return box;
     };
     auto makeLabel = [this](const char* name, const QString& text) {
@@ -63,6 +86,7 @@ void Form3::buildUi()
     QFont heading = m_ui.Text4->font();
     heading.setBold(true);
     m_ui.Text4->setFont(heading);
+    fitToText(m_ui.Text4);
     m_ui.Text3 = makeText("Text3", tr("Tunggu...sedang melakukan pencarian."));
     m_ui.Text2 = makeText("Text2", u"00:00:00"_s);
     m_ui.Text1 = makeText("Text1", tr("(Tekan ESC untuk menghentikan pencarian)"));

@@ -3,6 +3,9 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstring>
+#include <optional>
+#include <type_traits>
 
 namespace tirta::search {
 
@@ -24,6 +27,26 @@ bool occurs(QStringView word, QStringView line)
     if (word.isEmpty())
         return !line.isEmpty();
     return line.contains(word, Qt::CaseSensitive);
+}
+
+/// The same for UTF-8 bytes.
+bool occurs(std::string_view word, std::string_view line)
+{
+    if (word.empty())
+        return !line.empty();
+    return memmem(line.data(), line.size(), word.data(), word.size()) != nullptr;
+}
+
+/// The words in ASCII, or nothing when one of them is not plain ASCII.
+std::optional<std::vector<std::string>> asciiWords(const std::vector<QString>& words)
+{
+    std::vector<std::string> bytes;
+    for (const QString& word : words) {
+        if (std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.unicode() >= 0x80; }))
+            return std::nullopt;
+        bytes.push_back(word.toStdString());
+    }
+    return bytes;
 }
 
 /// All found: true; none found: false; some found: true unless every word is required.
@@ -113,6 +136,16 @@ LineFilter::LineFilter(
         m_first.words.cbegin(), m_first.words.cend(), [](const QString& w) { return w.isEmpty(); });
     if (anyOf && noEmptyWord)
         m_anchors = m_first.words;
+
+    m_ascii = true;
+    for (WordSet* set : { &m_first, &m_second, &m_excluded }) {
+        std::optional<std::vector<std::string>> bytes = asciiWords(set->words);
+        m_ascii = m_ascii && bytes.has_value();
+        if (bytes)
+            set->bytes = std::move(*bytes);
+    }
+    if (m_ascii && !m_anchors.empty())
+        m_anchorBytes = m_first.bytes;
 }
 
 LineFilter::WordSet LineFilter::wordList(const QString& list, bool matchCase)
@@ -144,13 +177,21 @@ LineFilter::WordSet LineFilter::exclusionList(const QString& list, bool matchCas
     return set;
 }
 
-bool LineFilter::test(const WordSet& set, QStringView text)
+template <class Text> bool LineFilter::test(const WordSet& set, Text text)
 {
     if (set.fixed)
         return set.fixedAnswer;
     // With at least one word, "any" is true as soon as one occurs and "all" false as soon as one is
     // missing: the mixed case of the rule falls out of that.
-    for (const QString& word : set.words) {
+    const auto& words = [&]() -> const auto&
+    {
+        if constexpr (std::is_same_v<Text, std::string_view>)
+            return set.bytes;
+        else
+            return set.words;
+    }
+    ();
+    for (const auto& word : words) {
         const bool found = occurs(word, text);
         if (found && !set.all)
             return true;
@@ -163,6 +204,16 @@ bool LineFilter::test(const WordSet& set, QStringView text)
 bool LineFilter::matches(QStringView line, QStringView lowered) const
 {
     const QStringView text = m_matchCase ? line : lowered;
+    if (!test(m_first, text))
+        return false;
+    if (m_onlyFirst)
+        return true;
+    return test(m_second, text) && !test(m_excluded, text);
+}
+
+bool LineFilter::matchesUtf8(std::string_view line, std::string_view lowered) const
+{
+    const std::string_view text = m_matchCase ? line : lowered;
     if (!test(m_first, text))
         return false;
     if (m_onlyFirst)

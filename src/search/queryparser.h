@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace tirta::search {
@@ -66,23 +68,37 @@ public:
     /// Convenience for one line: lower-cases it when needed.
     bool matches(QStringView line) const;
 
+    /// Whether every word of the three lists is plain ASCII, so that lines may be tested as their
+    /// UTF-8 bytes with `matchesUtf8`.
+    bool isAscii() const { return m_ascii; }
+    /// As `matches`, for a line in UTF-8; `lowered` is the line with its ASCII letters lower-cased,
+    /// read only when `wantsLowered`. Only when `isAscii`: then a letter outside ASCII can make no
+    /// difference, except the few that lower-case or fold into ASCII (see `search::isPlainText`).
+    bool matchesUtf8(std::string_view line, std::string_view lowered) const;
+    /// `anchorWords` as ASCII bytes, when `isAscii`.
+    const std::vector<std::string>& anchorBytes() const { return m_anchorBytes; }
+
     /// The words of which every hit line holds at least one (lower-cased unless the filter matches
     /// case), or nothing when the required list cannot narrow the lines down that way (no words,
     /// all words required, or an empty word, which occurs in every line). A search looks for these
     /// words in a whole chapter and tests only the lines where they occur.
     const std::vector<QString>& anchorWords() const { return m_anchors; }
+    /// Whether a line that holds an anchor word is a hit without further tests (only the required
+    /// list counts, and it asks for any one of its words).
+    bool anchorDecides() const { return m_onlyFirst && !m_anchors.empty(); }
 
 private:
     struct WordSet
     {
         std::vector<QString> words; ///< lower-cased unless the filter matches case
+        std::vector<std::string> bytes; ///< the same words in ASCII, when all of them are
         bool all = false; ///< every word must occur (else any one)
         bool fixed = false; ///< the answer does not depend on the line ...
         bool fixedAnswer = true; ///< ... and is this one
     };
     static WordSet wordList(const QString& list, bool matchCase);
     static WordSet exclusionList(const QString& list, bool matchCase);
-    static bool test(const WordSet& set, QStringView text);
+    template <class Text> static bool test(const WordSet& set, Text text);
 
     bool m_matchCase = false;
     bool m_onlyFirst = true; ///< the additional and exclusion lists are blank
@@ -90,6 +106,8 @@ private:
     WordSet m_second;
     WordSet m_excluded;
     std::vector<QString> m_anchors;
+    bool m_ascii = false;
+    std::vector<std::string> m_anchorBytes;
 };
 
 } // namespace tirta::search

@@ -9,6 +9,8 @@
 #include <QLoggingCategory>
 #include <QRegularExpression>
 
+#include <cstring>
+
 namespace tirta::search {
 
 using namespace Qt::StringLiterals;
@@ -47,15 +49,25 @@ ResultText::ResultText(const QString& caption, const QString& scopeCaption, cons
 
 void ResultText::appendHit(QStringView header, QStringView line)
 {
-    m_body += header;
-    m_body += kCrLf;
-    m_body += line;
-    m_body += kCrLf;
+    appendHitUtf8(header.toUtf8(), line.toUtf8());
+}
+
+void ResultText::appendHitUtf8(QByteArrayView header, QByteArrayView line)
+{
+    // One growth and plain copies: a common word gives tens of thousands of hits.
+    const qsizetype at = m_body.size();
+    m_body.resize(at + header.size() + line.size() + 4);
+    char* to = m_body.data() + at;
+    std::memcpy(to, header.data(), static_cast<size_t>(header.size()));
+    to += header.size();
+    std::memcpy(to, "\r\n", 2);
+    std::memcpy(to + 2, line.data(), static_cast<size_t>(line.size()));
+    std::memcpy(to + 2 + line.size(), "\r\n", 2);
 }
 
 void ResultText::appendStopMarker()
 {
-    m_body += u"\r\n\r\n--PENCARIAN DIHENTIKAN--\r\n"_s;
+    m_body += "\r\n\r\n--PENCARIAN DIHENTIKAN--\r\n";
 }
 
 namespace {
@@ -66,9 +78,14 @@ QString countLines(int hits, const QString& elapsed, const QString& stopTag)
 }
 } // namespace
 
+QByteArray ResultText::opening(int hits, const QString& elapsed, const QString& stopTag) const
+{
+    return QString(m_head + countLines(hits, elapsed, stopTag)).toUtf8();
+}
+
 QString ResultText::finished(int hits, const QString& elapsed, const QString& stopTag) const
 {
-    return m_head + countLines(hits, elapsed, stopTag) + m_body;
+    return QString::fromUtf8(opening(hits, elapsed, stopTag) + m_body);
 }
 
 QString insertCountLines(
@@ -117,7 +134,7 @@ bool opensWith(const QString& path, const QByteArray& heading)
     return file.open(QIODevice::ReadOnly) && file.read(heading.size()) == heading;
 }
 
-/// How many names a checksum may take before the last one is simply reused.
+/// How many names a checksum may take before the first one is simply reused.
 constexpr int kMaxSharedNames = 1000;
 
 } // namespace
@@ -125,16 +142,39 @@ constexpr int kMaxSharedNames = 1000;
 ResultFileChoice chooseResultFile(const QString& basePath, const QByteArray& heading)
 {
     const QString stem = basePath.endsWith(u".tmp"_s) ? basePath.chopped(4) : basePath;
-    for (int n = 1; n <= kMaxSharedNames; ++n) {
-        const QString path = n == 1 ? basePath : stem + u'-' + QString::number(n) + u".tmp"_s;
-        const QFileInfo info(path);
-        if (!info.exists())
-            return { path, false };
-        if (info.isFile() && opensWith(path, heading))
+    const auto pathOf
+        = [&](int n) { return n == 1 ? basePath : stem + u'-' + QString::number(n) + u".tmp"_s; };
+    const QFileInfo base(basePath);
+    const QString stemName = QFileInfo(stem).fileName();
+    std::vector<int> taken;
+    const QStringList names = base.dir().entryList({ stemName + u"*.tmp"_s },
+        QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot | QDir::CaseSensitive);
+    for (const QString& name : names) {
+        // The stem itself, or the stem, "-" and a number from 2 on ("-0" and "-1" are not given).
+        const QStringView middle
+            = QStringView(name).sliced(stemName.size(), name.size() - stemName.size() - 4);
+        bool ok = middle.isEmpty();
+        const int n
+            = ok ? 1 : (middle.startsWith(u'-') && middle.size() <= 10 ? middle.sliced(1).toInt(&ok) : 0);
+        if (ok && (middle.isEmpty() || n >= 2))
+            taken.push_back(n);
+    }
+    std::sort(taken.begin(), taken.end());
+    for (const int n : taken) {
+        const QString path = pathOf(n);
+        if (QFileInfo(path).isFile() && opensWith(path, heading))
             return { path, true };
     }
-    qCDebug(lcResultFile) << "every name of" << basePath << "is taken; the first is replaced";
-    return { basePath, false };
+    int free = 1;
+    for (const int n : taken) {
+        if (n == free)
+            ++free;
+    }
+    if (free > kMaxSharedNames) {
+        qCDebug(lcResultFile) << "every name of" << basePath << "is taken; the first is replaced";
+        return { basePath, false };
+    }
+    return { pathOf(free), false };
 }
 
 QString readResultFile(const QString& path, QString* error)
@@ -150,7 +190,13 @@ QString readResultFile(const QString& path, QString* error)
 
 bool writeResultFile(const QString& path, const QString& text, QString* error)
 {
-    return writeFileWhole(path, text.toUtf8(), error);
+    return writeScratchFileWhole(path, { text.toUtf8() }, error);
+}
+
+bool writeResultFile(const QString& path, const ResultText& text, int hits, const QString& elapsed,
+    const QString& stopTag, QString* error)
+{
+    return writeScratchFileWhole(path, { text.opening(hits, elapsed, stopTag), text.hits() }, error);
 }
 
 int DeleteResultFiles(const QString& folder)

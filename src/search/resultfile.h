@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -39,15 +40,21 @@ public:
     QString heading() const { return m_head; }
     /// Appends one hit: the header (see `hitHeader`), a line break, the line as stored, a line break.
     void appendHit(QStringView header, QStringView line);
+    /// The same for a header and a line in UTF-8, taken as they are.
+    void appendHitUtf8(QByteArrayView header, QByteArrayView line);
     /// Appends the closing line of a stopped search.
     void appendStopMarker();
-    /// The whole file: the heading lines, the count and time lines and the stop tag (empty after a
-    /// complete search), then the hits.
+    /// The start of the file in UTF-8: the heading lines, the count and time lines and the stop tag
+    /// (empty after a complete search). The hits follow it.
+    QByteArray opening(int hits, const QString& elapsed, const QString& stopTag) const;
+    /// The hits (and the stop marker) in UTF-8.
+    const QByteArray& hits() const { return m_body; }
+    /// The whole file as text: `opening` and `hits`.
     QString finished(int hits, const QString& elapsed, const QString& stopTag) const;
 
 private:
     QString m_head;
-    QString m_body;
+    QByteArray m_body;
 };
 
 /// Inserts the count and time lines and the stop tag at the start of the line after the first
@@ -72,10 +79,12 @@ struct ResultFileChoice
     bool exists = false; ///< the search's own file is there (from an earlier run of the same search)
 };
 
-/// Finds the file of the search whose file opens with `heading` (its heading lines in UTF-8), starting
-/// at `basePath`. Many keys share a checksum ("cinta" and "injil" over the whole Bible do), so a file
-/// counts as the search's own only when it opens with the same heading; a file of another search
-/// keeps its name and this search moves on to "~ty<n>-2.tmp", "~ty<n>-3.tmp" and so on.
+/// Finds the file of the search whose file opens with `heading` (its heading lines in UTF-8) among
+/// `basePath` and its numbered siblings. Many keys share a checksum ("cinta" and "injil" over the
+/// whole Bible do), so a file counts as the search's own only when it opens with the same heading;
+/// a file of another search keeps its name and this search takes "~ty<n>-2.tmp", "~ty<n>-3.tmp"
+/// and so on. Every sibling is looked at, so a search finds its file even after the file before it
+/// was deleted; without one it takes the first free name.
 ResultFileChoice chooseResultFile(const QString& basePath, const QByteArray& heading);
 
 /// Reads a result file as text (UTF-8, line breaks as stored); an empty text and `error` when it
@@ -83,6 +92,9 @@ ResultFileChoice chooseResultFile(const QString& basePath, const QByteArray& hea
 QString readResultFile(const QString& path, QString* error = nullptr);
 /// Writes a result file whole, in UTF-8, as given (the text already has its CR LF line ends).
 bool writeResultFile(const QString& path, const QString& text, QString* error = nullptr);
+/// Writes a finished search's result file whole: `ResultText::opening`, then the hits.
+bool writeResultFile(const QString& path, const ResultText& text, int hits, const QString& elapsed,
+    const QString& stopTag, QString* error = nullptr);
 
 /// Deletes every result file in `folder` and returns how many were deleted. The caller decides
 /// when: the main window does it at exit while "Hapus Hasil Pencarian saat keluar dari program" is

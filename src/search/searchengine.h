@@ -154,9 +154,12 @@ QString undoubleQuotes(const QString& text);
 /// "0"/"1", chapter list index; the whole-Bible scope uses "2" and the "Kata Tepat" value only).
 /// A search over another table uses its target's key.
 QString searchKey(const Request& request);
-/// The SQL condition for the alternatives of `WordList1` (quotes already doubled): per alternative
-/// column LIKE '*alternative*', joined by " or ". The dialect's wildcards in an alternative
-/// ("*", "?", "#", "[") are bracketed so that they stand for themselves.
+/// The SQL condition that a text column holds a text (quotes already doubled) as it is typed:
+/// column LIKE '*text*' with the dialect's wildcards in the text ("*", "?", "#", "[") bracketed so
+/// that they stand for themselves. "Cari" and "Cari Semua" both build their conditions with it.
+QString likeTerm(const QString& column, QStringView quotedText);
+/// The SQL condition for the alternatives of `WordList1` (quotes already doubled): a `likeTerm` per
+/// alternative, joined by " or " (in nested groups when there are very many).
 QString likeCriterion(const QString& column, const QString& wordList1);
 /// The preselection query of a scope around a criterion; over another table, that table's rows
 /// that meet the criterion.

@@ -3,6 +3,7 @@
 #include "uikit/twips.h"
 
 #include <QAbstractItemModel>
+#include <QCursor>
 #include <QEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -34,6 +35,7 @@ ListHoverTip::ListHoverTip(QListWidget* list, QLabel* tip, Style style, QObject*
     m_list->setMouseTracking(true);
     m_list->viewport()->setMouseTracking(true);
     m_list->viewport()->installEventFilter(this);
+    m_list->installEventFilter(this);
 
     connect(m_list->verticalScrollBar(), &QScrollBar::valueChanged, this, &ListHoverTip::hideTip);
     connect(m_list->horizontalScrollBar(), &QScrollBar::valueChanged, this, &ListHoverTip::hideTip);
@@ -115,6 +117,15 @@ void ListHoverTip::clickTip()
     Q_EMIT tipClicked(m_row);
 }
 
+namespace {
+
+bool pointerOver(const QWidget* widget)
+{
+    return widget && widget->isVisible() && widget->rect().contains(widget->mapFromGlobal(QCursor::pos()));
+}
+
+} // namespace
+
 bool ListHoverTip::eventFilter(QObject* watched, QEvent* event)
 {
     if (m_list && watched == m_list->viewport()) {
@@ -122,7 +133,18 @@ bool ListHoverTip::eventFilter(QObject* watched, QEvent* event)
             pointerMovedTo(static_cast<QMouseEvent*>(event)->position().toPoint());
         return false;
     }
+    if (m_list && watched == m_list) {
+        // Leaving the list, however fast, or the list going out of sight takes the tip along; the
+        // pointer may only move on to the tip itself, to click it.
+        if (event->type() == QEvent::Hide || (event->type() == QEvent::Leave && !pointerOver(m_tip)))
+            hideTip();
+        return false;
+    }
     if (watched == m_tip) {
+        if (event->type() == QEvent::Leave && !pointerOver(m_list)) {
+            hideTip();
+            return false;
+        }
         if (event->type() == QEvent::MouseButtonRelease
             && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             clickTip();

@@ -13,7 +13,8 @@ namespace tirta::ui {
 /// Shows the text of the list item under the pointer in a tip label, the window's own control
 /// (for example `Label3`), so that entries too long for a narrow list can still be read. Clicking
 /// the tip selects the item it shows and gives the list the focus; scrolling or emptying the list
-/// hides the tip, and so does moving the pointer over a widget given to `hideWhenOver()`.
+/// hides the tip, and so do the pointer leaving the list (unless onto the tip) or the tip, hiding
+/// the list, and moving the pointer over a widget given to `hideWhenOver()`.
 class ListHoverTip final : public QObject
 {
     Q_OBJECT

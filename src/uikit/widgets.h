@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+class QMenu;
 class QTextEdit;
 
 namespace tirta {
@@ -39,6 +40,11 @@ private:
     QPointer<QWidget> m_window;
     bool m_wasEnabled = true;
 };
+
+/// Keeps the entry of `menu` in the menu bar hidden while none of its items is visible (all of them
+/// switched off, separators aside) and shows it again as soon as one is, unless the entry was hidden
+/// by someone else.
+void hideMenuWhileEmpty(QMenu* menu);
 
 /// Shows the hourglass pointer for its lifetime; nests.
 class BusyCursor

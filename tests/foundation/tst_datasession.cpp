@@ -200,6 +200,10 @@ private Q_SLOTS:
         foreign.close();
         QVERIFY(!DataSession::open(foreign.fileName(), &failure));
         QCOMPARE(failure.error, DataError::NotADatabase);
+        // The user reads which file is at fault, in Indonesian, without the engine's own words.
+        QVERIFY(describe(failure).contains(foreign.fileName()));
+        QVERIFY(!failure.engineMessage.isEmpty());
+        QVERIFY(!describe(failure).contains(failure.engineMessage));
     }
 
     void missingTablesAndFieldsAreNamed_data()

@@ -28,22 +28,33 @@ class FilesTest : public QObject
     }
 
 private Q_SLOTS:
+    void writesWholeOrNotAtAll_data()
+    {
+        QTest::addColumn<bool>("scratch");
+        QTest::newRow("kept file") << false;
+        QTest::newRow("scratch file") << true;
+    }
     void writesWholeOrNotAtAll()
     {
+        QFETCH(bool, scratch);
+        const auto write = [scratch](const QString& path, const QByteArray& bytes, QString* error = nullptr) {
+            return scratch ? writeScratchFileWhole(path, { bytes.left(2), bytes.mid(2) }, error)
+                           : writeFileWhole(path, bytes, error);
+        };
         QTemporaryDir dir;
         const QString path = dir.filePath(u"hasil.tmp"_s);
-        QVERIFY(writeFileWhole(path, "lama\r\n"));
-        QVERIFY(writeFileWhole(path, "baru\r\n"));
+        QVERIFY(write(path, "lama\r\n"));
+        QVERIFY(write(path, "baru\r\n"));
         QCOMPARE(contents(path), QByteArray("baru\r\n"));
 
         QString error;
-        QVERIFY(!writeFileWhole(dir.filePath(u"tidak-ada/hasil.tmp"_s), "x", &error));
+        QVERIFY(!write(dir.filePath(u"tidak-ada/hasil.tmp"_s), "x", &error));
         QVERIFY(!error.isEmpty());
         // The target is a folder: nothing may replace it and the old file elsewhere stays.
         QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
-        QVERIFY(!writeFileWhole(dir.filePath(u"folder"_s), "x"));
+        QVERIFY(!write(dir.filePath(u"folder"_s), "x"));
         QVERIFY(QFileInfo(dir.filePath(u"folder"_s)).isDir());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { u"hasil.tmp"_s });
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { u"hasil.tmp"_s });
 
         // The disk fills up in the middle of the write.
         {

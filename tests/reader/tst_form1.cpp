@@ -12,6 +12,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,6 +27,7 @@
 
 using namespace Qt::StringLiterals;
 using tirta::ui::FileDialog;
+using tirta::ui::FontDialog;
 using tirta::ui::MessageBox;
 using tirta::ui::named;
 
@@ -114,23 +117,56 @@ private Q_SLOTS:
         MessageBox::setNextAnswer(QMessageBox::Ok);
         Form1 form(environment());
         QVERIFY(!form.Form_Load());
-        const QString folder = cancel ? u"/"_s : empty.path() + u'/';
+        // The folder named is the one looked in last: the program's own, or the one chosen.
+        const QString folder = cancel ? programFolder() + u'/' : empty.path() + u'/';
         QCOMPARE(MessageBox::lastText(),
-            u"Data Tirtamayatidak ditemukan \r\npada direktori : "_s + folder
+            u"Data Tirtamaya tidak ditemukan \r\npada direktori : "_s + folder
                 + u".\r\nJalankan kembali program dan pilih folder yang sesuai."_s);
         QCOMPARE(store().read(u"Opsi"_s, u"Location"_s, u"-"_s), u"-"_s);
     }
 
-    void aDamagedDataFileIsReported()
+    // A damaged or foreign file never locks the user out: it is not remembered, and a remembered
+    // one that no longer opens is reported and then asked for like a missing one.
+    void aDamagedDataFileIsNeverKept_data()
     {
-        QFile junk(programFolder() + u"/Purnaka2000.dat"_s);
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<bool>("empty");
+        QTest::newRow("stored, foreign") << true << false;
+        QTest::newRow("stored, empty") << true << true;
+        QTest::newRow("chosen, foreign") << false << false;
+    }
+    void aDamagedDataFileIsNeverKept()
+    {
+        QFETCH(bool, stored);
+        QFETCH(bool, empty);
+        QTemporaryDir damaged;
+        QFile junk(damaged.filePath(u"Purnaka2000.dat"_s));
         QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("bukan data");
+        junk.write(empty ? "" : "bukan data");
         junk.close();
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-        Form1 form(environment());
-        QVERIFY(!form.Form_Load());
+        QTemporaryDir good;
+        QVERIFY(!writeBible(good.path()).isEmpty());
+        if (stored) {
+            store().write(tirta::setting::location(programFolder()), junk.fileName());
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+            FileDialog::setNextFileName(good.path());
+            auto form = openReader();
+            QVERIFY(form);
+            QCOMPARE(
+                store().read(tirta::setting::location(programFolder())), good.path() + u"/Purnaka2000.dat"_s);
+        } else {
+            FileDialog::setNextFileName(damaged.path());
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+            Form1 form(environment());
+            QVERIFY(!form.Form_Load());
+            QCOMPARE(store().read(u"Opsi"_s, u"Location"_s, u"-"_s), u"-"_s);
+        }
+        QCOMPARE(FileDialog::shownCount(), 1);
+        QCOMPARE(MessageBox::pendingAnswers(), 0);
+        // Indonesian, naming the file, without the engine's own words.
         QVERIFY(MessageBox::lastText().contains(u"rusak"_s));
+        QVERIFY(MessageBox::lastText().contains(junk.fileName()));
+        QVERIFY(!MessageBox::lastText().contains(u"database"_s));
     }
 
     void storedPositionAndTranslationsAreRestored()
@@ -352,6 +388,40 @@ private Q_SLOTS:
         QVERIFY(!pane->font().bold());
     }
 
+    // The font dialog starts from the reading pane's font, so that OK alone changes nothing, also
+    // when the stored family is not installed here.
+    void fontDialogStartsFromTheReadingFont()
+    {
+        QVERIFY(!writeBible(programFolder()).isEmpty());
+        tirta::SettingsStore s = store();
+        s.write(tirta::setting::fontName, u"Huruf Yang Tidak Ada"_s);
+        s.write(tirta::setting::fontSize, u"13"_s);
+        auto form = openReader();
+        QVERIFY(form);
+        auto* pane = named<QTextEdit>(form.get(), "rtf1");
+        QFont font = pane->font();
+        font.setBold(true);
+        font.setItalic(true);
+        pane->setFont(font);
+        const QFontInfo before(pane->font());
+
+        FontDialog::setNextAnswer(FontDialog::Answer::AcceptShown);
+        form->findChild<QAction*>(u"MenuSettingFont"_s)->trigger();
+        const QFont start = FontDialog::lastStartingFont();
+        QVERIFY2(QFontDatabase::families().contains(start.family()), qPrintable(start.family()));
+        QCOMPARE(start.pointSizeF(), 13.0);
+        QVERIFY(start.bold() && start.italic());
+        const QFontInfo after(pane->font());
+        QCOMPARE(after.family(), before.family());
+        QCOMPARE(after.pointSizeF(), before.pointSizeF());
+        QVERIFY(after.bold() && after.italic());
+        QCOMPARE(named<QTextEdit>(form.get(), "rtf2")->font(), pane->font());
+
+        FontDialog::setNextAnswer(FontDialog::Answer::Cancel);
+        form->findChild<QAction*>(u"MenuSettingFont"_s)->trigger();
+        QCOMPARE(QFontInfo(pane->font()).family(), before.family());
+    }
+
     void editMenuFollowsTheSelection()
     {
         QVERIFY(!writeBible(programFolder()).isEmpty());
@@ -405,6 +475,24 @@ private Q_SLOTS:
         QCOMPARE(s.read(tirta::setting::pasal), u"1"_s);
         QCOMPARE(s.read(tirta::setting::padanan), u"0"_s);
         QCOMPARE(s.read(tirta::setting::saveset), u"1"_s);
+    }
+
+    void dataLocationDialogRefusesADamagedFile()
+    {
+        tirta::SettingsStore s(m_harness->settingsFolder(), u"lokasi"_s);
+        QTemporaryDir damaged;
+        QFile junk(damaged.filePath(u"PURNAKA2000.DAT"_s));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("bukan data");
+        junk.close();
+        Form15 dialog(s, u"/data/Lama/"_s);
+        FileDialog::setNextFileName(damaged.path());
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        named<QPushButton>(&dialog, "cmdBrowse")->click();
+        QVERIFY(MessageBox::lastText().contains(junk.fileName()));
+        QCOMPARE(named<QLineEdit>(&dialog, "txtLocation")->text(), u"/data/Lama/"_s);
+        named<QPushButton>(&dialog, "cmdOK")->click();
+        QCOMPARE(s.read(u"Opsi"_s, u"Location"_s, u"-"_s), u"-"_s);
     }
 
     void dataLocationDialogConfirmsAFolderWithoutTheFile()

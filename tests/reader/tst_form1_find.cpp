@@ -38,7 +38,8 @@ tirta::test::FixtureBuilder bibleWithLeviticus()
     b.book(u"Imamat"_s, { u"Imamat"_s, u"Leviticus"_s, QString() }, 4)
         .chapter(
             u"Imamat"_s, 1, { { u"Naomi dan kasih setia"_s, u"pulang"_s }, { u"Naomi"_s, u"home"_s }, {} })
-        .chapter(u"Imamat"_s, 2, { { u"Boas"_s, u"ladang"_s }, { u"Boaz"_s, u"field"_s }, {} })
+        .chapter(
+            u"Imamat"_s, 2, { { u"Boas"_s, u"ladang k?sih [k]asih #2"_s }, { u"Boaz"_s, u"field"_s }, {} })
         .chapter(u"Imamat"_s, 3, { { u"Kasih Boas"_s, u"kasihkasih lagi"_s }, { u"love"_s, u"love"_s }, {} })
         .chapter(u"Imamat"_s, 4, { { u"kasih di pintu gerbang"_s }, { u"gate"_s }, {} });
     return b;
@@ -180,14 +181,35 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::lastText(), u"Kata tidak ditemukan"_s);
     }
 
+    // "Cari" finds what is typed, as "Cari Semua" does: "*", "?", "#" and "[" are no wildcards.
+    void wildcardsAreSearchedAsThemselves_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("found");
+        QTest::newRow("question mark") << u"k?sih"_s << u"Imamat 2"_s;
+        QTest::newRow("bracket") << u"[k]asih"_s << u"Imamat 2"_s;
+        QTest::newRow("hash") << u"asih #2"_s << u"Imamat 2"_s;
+        QTest::newRow("hash as a digit") << u"awal #"_s << QString();
+        QTest::newRow("star") << u"k*sih"_s << QString();
+    }
+    void wildcardsAreSearchedAsThemselves()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, found);
+        if (found.isEmpty())
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+        search(text, 3);
+        QCOMPARE(label(), found.isEmpty() ? u"Kejadian 1"_s : found);
+    }
+
     void hiddenCommandsRunFromTheSearchBox()
     {
         searchBox()->setText(u"\\\\  data "_s);
         QCOMPARE(button("Command1")->text(), u"Check"_s);
         MessageBox::setNextAnswer(QMessageBox::Ok);
         QTest::keyClick(searchBox(), Qt::Key_Return);
-        QCOMPARE(MessageBox::lastText(),
-            u"Data yang sedang digunakan : "_s + m_harness->programFolder().toUpper() + u'/');
+        QCOMPARE(
+            MessageBox::lastText(), u"Data yang sedang digunakan : "_s + m_harness->programFolder() + u'/');
         searchBox()->setText(u"\\\\resetlocation"_s);
         button("Command1")->click();
         const tirta::SettingsStore store = m_harness->store();

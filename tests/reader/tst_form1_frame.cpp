@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -209,6 +210,80 @@ private Q_SLOTS:
         QCOMPARE(ending.count(), 0);
         form->close();
         QCOMPARE(ending.count(), 1);
+    }
+
+    // "Artikel" on a file without study material: the menu does not open empty.
+    void aMenuWithEveryItemSwitchedOffIsHidden_data()
+    {
+        QTest::addColumn<QStringList>("off");
+        QTest::addColumn<bool>("artikel");
+        QTest::addColumn<bool>("deutero");
+        const QStringList study { u"Perikop"_s, u"Pengantar"_s, u"Perumpamaan"_s, u"Peta"_s, u"Kamus"_s,
+            u"Nubuat"_s, u"Commentary"_s, u"Keterangan"_s, u"Tematik"_s };
+        QTest::newRow("no study material") << study << false << true;
+        QTest::newRow("one item left") << study.mid(1) << true << true;
+        QTest::newRow("no deuterocanonical books") << QStringList { u"Deuterokanonika"_s } << true << false;
+    }
+    void aMenuWithEveryItemSwitchedOffIsHidden()
+    {
+        QFETCH(QStringList, off);
+        QFETCH(bool, artikel);
+        QFETCH(bool, deutero);
+        auto builder = tirta::test::sampleBible();
+        for (const QString& key : off)
+            builder.row(u"UsysMenu"_s, { { u"NamaMenu"_s, key }, { u"Aktif"_s, false } });
+        auto form = openReader(builder);
+        QVERIFY(form);
+        QCOMPARE(named<QMenu>(form.get(), "MenuArtikel")->menuAction()->isVisible(), artikel);
+        QCOMPARE(named<QMenu>(form.get(), "MenuDeuterokanonika")->menuAction()->isVisible(), deutero);
+        QVERIFY(named<QMenu>(form.get(), "MenuVersi")->menuAction()->isVisible());
+    }
+
+    // The book name beside the list goes when the book panel does (F11), not staying over the text.
+    void theBookNameTipGoesWithTheBookPanel()
+    {
+        auto form = openReader();
+        QVERIFY(form);
+        auto* books = named<QListWidget>(form.get(), "List1");
+        const QPoint row = books->visualItemRect(books->item(0)).center();
+        QMouseEvent move(QEvent::MouseMove, row, books->viewport()->mapToGlobal(row), Qt::NoButton,
+            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(books->viewport(), &move);
+        auto* tip = named<QLabel>(form.get(), "Label3");
+        QVERIFY(tip->isVisible());
+        action(*form, u"enlargedView"_s)->trigger();
+        QVERIFY(!tip->isVisible());
+    }
+
+    // At every width the window allows, no control of the search bar lies over another or is
+    // squeezed below the width its caption needs, and the bar lies inside its band.
+    void searchBarKeepsEveryCaptionWhole()
+    {
+        auto form = openReader();
+        QVERIFY(form);
+        auto* band = named<QWidget>(form.get(), "picSearchBar");
+        auto* bar = named<QWidget>(form.get(), "SearchBar");
+        const auto problem = [&]() -> QString {
+            if (!band->rect().contains(bar->geometry()))
+                return u"the bar leaves its band"_s;
+            const QList<QWidget*> controls = bar->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            for (const QWidget* c : controls) {
+                const int needed
+                    = std::min(std::max(c->minimumSizeHint().width(), c->minimumWidth()), c->maximumWidth());
+                if (!bar->rect().contains(c->geometry()) || c->width() < needed)
+                    return c->objectName() + u" is cut"_s;
+                for (const QWidget* other : controls) {
+                    if (other != c && other->geometry().intersects(c->geometry()))
+                        return c->objectName() + u" lies over "_s + other->objectName();
+                }
+            }
+            return {};
+        };
+        for (const int width : { 750, 400, 640, 750, 400 }) {
+            form->resize(width, 480);
+            QTRY_COMPARE(form->width(), width);
+            QTRY_COMPARE(problem(), QString());
+        }
     }
 
     void toolbarFollowsTheViewMenu()

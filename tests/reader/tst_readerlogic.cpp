@@ -184,7 +184,8 @@ private Q_SLOTS:
         QCOMPARE(findDataFile(file.fileName()), file.fileName());
         QCOMPARE(findDataFile(dir.filePath(u"lain.dat"_s)), QString());
         QCOMPARE(findDataFile(u"/tidak/ada/PURNAKA2000.DAT"_s), QString());
-        QCOMPARE(displayedFolder(u"/data/ruang/Purnaka2000.dat"_s), u"/DATA/RUANG/"_s);
+        // File names are case-sensitive: the folder is shown as spelled, or it could not be found.
+        QCOMPARE(displayedFolder(u"/home/Ruang/data/Purnaka2000.dat"_s), u"/home/Ruang/data/"_s);
     }
 };
 

@@ -226,6 +226,24 @@ private Q_SLOTS:
         QVERIFY(!form.isVisible());
         QCOMPARE(text3(form), u"0"_s);
     }
+
+    // Every text of the dialog is shown whole, not scrolled to its end ("ESC untuk menghentikan
+    // pencarian)"), also once the count has replaced the waiting text.
+    void everyTextIsShownWhole()
+    {
+        Form3 form;
+        form.showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.started();
+        form.tick(123456, 3'600'000);
+        for (const char* name : { "Text1", "Text2", "Text3", "Text4" }) {
+            auto* box = named<QLineEdit>(&form, name);
+            const int middle = box->height() / 2;
+            QVERIFY2(box->cursorPositionAt(QPoint(0, middle)) == 0, name);
+            QVERIFY2(box->cursorPositionAt(QPoint(box->width() - 1, middle)) == box->text().size(), name);
+        }
+        form.hide();
+    }
 };
 
 TIRTA_TEST_MAIN(Form3Test)

@@ -612,6 +612,111 @@ private Q_SLOTS:
         }
     }
 
+    // Straight through the stored text or through the preselection query and the decoded text: the
+    // same file byte for byte, and the same rows in the search recordset, whatever the letters.
+    void everyQueryGivesWhatThePreselectionGives()
+    {
+        QRandomGenerator random(2024);
+        // Letters that lower-case or fold into ASCII (dotted capital I, long s, Kelvin sign), others
+        // beyond ASCII, and every kind of line break.
+        const QStringList textAlphabet { u"the"_s, u"The"_s, u"THE"_s, u"a"_s, u"B"_s, u" "_s, u"k"_s, u"s"_s,
+            u"i"_s, u"\u0130"_s, u"\u017f"_s, u"\u212a"_s, u"\u00e9"_s, u"\u2019"_s, u"\r\n"_s, u"\n"_s,
+            u"\r"_s };
+        const QStringList queryAlphabet { u"t"_s, u"h"_s, u"e"_s, u"T"_s, u"a"_s, u"b"_s, u"k"_s, u"s"_s,
+            u"i"_s, u" "_s, u"&"_s, u"+"_s, u"^"_s, u"\u00e9"_s };
+        const auto draw = [&](const QStringList& alphabet, int length) {
+            QString s;
+            for (int i = 0; i < length; ++i)
+                s += alphabet[random.bounded(static_cast<int>(alphabet.size()))];
+            return s;
+        };
+        tirta::test::FixtureBuilder builder;
+        builder.version(1, u"Versi A"_s);
+        for (const QString& book : { u"Kejadian"_s, u"Keluaran"_s, u"Matius"_s }) {
+            builder.book(book, { book }, 8);
+            for (int chapter = 1; chapter <= 8; ++chapter)
+                builder.rawChapter(book, chapter, 1, { draw(textAlphabet, random.bounded(40)) });
+        }
+        // A chapter that opens with a byte order mark, and one with bytes that are not UTF-8.
+        builder.statement(u"UPDATE UsysAlkitab SET Kitab1=CAST(X'EFBBBF7468652061' AS TEXT) WHERE Bab=1"_s)
+            .statement(u"UPDATE UsysAlkitab SET Kitab1=CAST(X'74C368746865FF0D0A41' AS TEXT) WHERE Bab=2"_s);
+        QTemporaryDir dir;
+        QString error;
+        const auto session = builder.open(dir.filePath(u"Purnaka2000.dat"_s), &error);
+        QVERIFY2(session, qPrintable(error));
+
+        for (int round = 0; round < 200; ++round) {
+            Request request = wholeBible(draw(queryAlphabet, 3 + random.bounded(4)));
+            request.optimal = false;
+            request.matchCase = random.bounded(2) == 1;
+            request.scope = random.bounded(3) == 0 ? Scope::Book : Scope::Bible;
+            const Outcome outcome = searchAll(request, *session, nullptr, stillClock());
+
+            ParseQuery parsed;
+            parsed.Query(doubleQuotes(request.text));
+            const LineFilter filter(undoubleQuotes(parsed.WordList1()), undoubleQuotes(parsed.WordList2()),
+                undoubleQuotes(parsed.WordList3()), request.matchCase);
+            const auto rows = session->database().openRecordset(outcome.sql);
+            ResultText expected(request.caption, outcome.scopeCaption, syntaxLine(request.text));
+            Pacer pacer(nullptr, stillClock());
+            const ScanResult scan
+                = rows ? scanRows(*rows, u"Kitab1"_s, u"Buku"_s, filter, expected, pacer) : ScanResult();
+            const QString what = u"query '%1', matchCase %2"_s.arg(request.text).arg(request.matchCase);
+            if (parsed.WordList1().isEmpty())
+                continue;
+            QVERIFY2(rows, qPrintable(what));
+            if (rows->recordCount() == 0) {
+                QVERIFY2(outcome.status == Status::NotFound, qPrintable(what));
+                continue;
+            }
+            QVERIFY2(outcome.status == Status::Complete, qPrintable(what));
+            QVERIFY2(
+                readAll(outcome.path) == expected.opening(scan.hits, u"00:00:00"_s, {}) + expected.hits(),
+                qPrintable(what));
+            tirta::Recordset& search = session->recordset(tirta::Role::Search);
+            QCOMPARE(search.recordCount(), rows->recordCount());
+            for (rows->moveFirst(), search.moveFirst(); !rows->eof(); rows->moveNext(), search.moveNext())
+                QCOMPARE(search.text(u"Kitab1"), rows->text(u"Kitab1"));
+        }
+    }
+
+    // The engine refuses an expression about a thousand levels deep; a query of that many
+    // alternatives still runs, with ASCII words and without.
+    void thousandsOfAlternativesRun_data()
+    {
+        QTest::addColumn<QString>("last");
+        QTest::newRow("ascii") << u"Nikodemus"_s;
+        QTest::newRow("beyond ascii") << u"Nikod\u00e9mus&Nikodemus"_s;
+    }
+    void thousandsOfAlternativesRun()
+    {
+        QFETCH(QString, last);
+        QStringList alternatives;
+        for (int i = 0; i < 1500; ++i)
+            alternatives << u"zq"_s + QString::number(i);
+        const Outcome outcome = run(wholeBible(alternatives.join(u'&') + u'&' + last));
+        QCOMPARE(outcome.status, Status::Complete);
+        QCOMPARE(outcome.hits, 1);
+        QVERIFY(m_session->recordset(tirta::Role::Search)
+                    .query()
+                    .startsWith(u"SELECT * FROM UsysAlkitab WHERE ("_s));
+    }
+
+    // Two searches share a checksum: the second lives in "-2". Its file is found again even after
+    // the first one's file is gone, instead of the search running again under the freed name.
+    void aSearchFindsItsFileAfterTheOneBeforeIsGone()
+    {
+        const Outcome cinta = run(wholeBible(u"cinta"_s));
+        const Outcome injil = run(wholeBible(u"injil"_s));
+        QVERIFY(injil.path.endsWith(u"-2.tmp"_s));
+        QVERIFY(QFile::remove(cinta.path));
+        const Outcome again = run(wholeBible(u"injil"_s));
+        QCOMPARE(again.status, Status::Reused);
+        QCOMPARE(again.path, injil.path);
+        // A new search of that checksum takes the freed name.
+        QCOMPARE(run(wholeBible(u"cinta"_s)).path, cinta.path);
+    }
+
     void countLinesGoAfterTheSyntaxLine()
     {
         ResultText text(u"Judul"_s, u" -- Pencarian di Kitab Rut"_s, syntaxLine(u"kasih"_s));

@@ -126,7 +126,7 @@ std::unique_ptr<DataSession> FixtureBuilder::open(const QString& path, QString* 
     DataFailure failure;
     auto session = DataSession::open(file, &failure);
     if (!session)
-        e = describe(failure);
+        e = describe(failure) + u' ' + failure.engineMessage;
     return session;
 }
 

@@ -5,6 +5,7 @@
 #include "reader/form1.h"
 #include "support/samplebible.h"
 #include "uikit/filedialog.h"
+#include "uikit/fontdialog.h"
 #include "uikit/messagebox.h"
 
 #include <QTemporaryDir>
@@ -24,6 +25,7 @@ public:
         qputenv("TIRTA_NO_MODAL", "1");
         ui::MessageBox::resetForTest();
         ui::FileDialog::resetForTest();
+        ui::FontDialog::resetForTest();
     }
 
     QString programFolder() const { return m_program.path(); }

@@ -42,6 +42,7 @@ private Q_SLOTS:
     void clickingTheTipSelectsTheRememberedItem();
     void scrollingHidesTheTip();
     void movingOverAnotherWidgetHidesTheTip();
+    void leavingOrHidingTheListHidesTheTip();
     void refillingTheListForgetsTheItem();
 
 private:
@@ -167,6 +168,32 @@ void TestListHoverTip::movingOverAnotherWidgetHidesTheTip()
     moveTo(m_list->viewport(), centreOfRow(m_list, 0));
     QVERIFY(m_tip->isVisible());
     moveTo(m_other, QPoint(20, 20));
+    QVERIFY(!m_tip->isVisible());
+}
+
+// A fast move out of the list gives no move over another widget, only the leave event.
+void TestListHoverTip::leavingOrHidingTheListHidesTheTip()
+{
+    ListHoverTip hover(m_list, m_tip, ListHoverTip::Style::BesideList);
+    const auto leave = [](QWidget* widget, QWidget* pointerNowOver) {
+        QCursor::setPos(pointerNowOver->mapToGlobal(pointerNowOver->rect().center()));
+        QEvent event(QEvent::Leave);
+        QApplication::sendEvent(widget, &event);
+    };
+    moveTo(m_list->viewport(), centreOfRow(m_list, 0));
+    QVERIFY(m_tip->isVisible());
+    // Onto the tip, to click it: it stays; off the tip elsewhere: it goes.
+    leave(m_list, m_tip);
+    QVERIFY(m_tip->isVisible());
+    leave(m_tip, m_other);
+    QVERIFY(!m_tip->isVisible());
+
+    moveTo(m_list->viewport(), centreOfRow(m_list, 0));
+    leave(m_list, m_other);
+    QVERIFY(!m_tip->isVisible());
+
+    moveTo(m_list->viewport(), centreOfRow(m_list, 0));
+    m_list->hide();
     QVERIFY(!m_tip->isVisible());
 }
 
