@@ -68,10 +68,12 @@ public:
     tirta::SettingsStore& settings() override { return *m_settings; }
     QWidget* mainWindow() override { return this; }
     QString dataFolderShown() const override { return m_displayedFolder; }
+    QString programFolder() const override { return m_environment.programFolder; }
     void showQuotation(const QString& reference) override;
     void quitAtOnce() override;
     tirta::ui::ReaderEvents& events() override { return m_events; }
     QAction* featureAction(tirta::ui::Feature feature) override;
+    QAction* showTipItem() override { return m_menus.MenuShowTip; }
     QString currentBook() const override { return selectedBook(); }
     int currentChapter() const override;
     bool hasOldTestament() const override;

@@ -41,7 +41,9 @@ public:
     FakeReader(DataSession& session, const QString& settingsFolder)
         : m_session(session)
         , m_settings(settingsFolder, QStringLiteral("Tirtamaya-test"))
-    { }
+    {
+        showTip.setCheckable(true);
+    }
 
     void JumpLocation(QString& reference) override { jumps << reference; }
     void CopyToClipBook(
@@ -53,6 +55,7 @@ public:
     SettingsStore& settings() override { return m_settings; }
     QWidget* mainWindow() override { return &window; }
     QString dataFolderShown() const override { return folderShown; }
+    QString programFolder() const override { return programFolderPath; }
     void showQuotation(const QString& reference) override { quotations << reference; }
     void quitAtOnce() override { ++quits; }
     tirta::ui::ReaderEvents& events() override { return m_events; }
@@ -63,6 +66,7 @@ public:
             item = new QAction(&window);
         return item;
     }
+    QAction* showTipItem() override { return &showTip; }
     QString currentBook() const override { return book; }
     int currentChapter() const override { return chapter; }
     bool hasOldTestament() const override { return oldTestament; }
@@ -86,6 +90,8 @@ public:
 
     QWidget window;
     QString folderShown;
+    QString programFolderPath;
+    QAction showTip { &window };
     QString book = QStringLiteral("Kejadian");
     int chapter = 1;
     bool oldTestament = true;
