@@ -1,5 +1,6 @@
 #include "foundation/settings.h"
 #include "foundation/version.h"
+#include "info/install.h"
 #include "reader/form1.h"
 #include "uikit/translator.h"
 
@@ -55,6 +56,7 @@ int main(int argc, char** argv)
     Form1 reader({ QCoreApplication::applicationDirPath(), tirta::SettingsStore::defaultFolder() });
     if (!reader.Form_Load())
         return 1;
+    tirta::info::installInfo(reader);
     FirstPaintProbe probe(clock);
     if (QCoreApplication::arguments().contains(u"--measure-startup"_s))
         reader.findChild<QTextEdit*>(u"rtf1"_s)->viewport()->installEventFilter(&probe);

@@ -6,6 +6,7 @@
 #include "results/form2.h"
 #include "search/form3.h"
 #include "search/searchengine.h"
+#include "uikit/help.h"
 #include "uikit/messagebox.h"
 #include "uikit/widgets.h"
 
@@ -55,7 +56,9 @@ void Form1::CariSemua()
         outcome = tirta::search::searchAll(request, session(), m_progress);
         m_ui.picSearchBar->setEnabled(true);
     }
-    if (!outcome.message.isEmpty())
+    if (outcome.status == tirta::search::Status::BadSyntax)
+        tirta::ui::help::messageWithGuide(this, outcome.message, tirta::ui::help::page::kQueryLanguage);
+    else if (!outcome.message.isEmpty())
         tirta::ui::MessageBox::show(this, outcome.message, QMessageBox::Ok, QMessageBox::NoIcon);
     if (!outcome.showsResults())
         return;
