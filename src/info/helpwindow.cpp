@@ -117,6 +117,7 @@ void HelpWindow::buildUi()
     const QRect screen = QApplication::primaryScreen() ? QApplication::primaryScreen()->availableGeometry()
                                                        : QRect(0, 0, 1024, 768);
     resize(std::min(960, screen.width() * 9 / 10), std::min(700, screen.height() * 9 / 10));
+    move(screen.center() - rect().center());
     splitter->setSizes({ width() * 3 / 10, width() * 7 / 10 });
 }
 
