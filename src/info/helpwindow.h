@@ -22,6 +22,7 @@ class HelpWindow final : public QWidget
     Q_OBJECT
 
 public:
+    /// The handbook window of `parent` (the main window), showing nothing until `showPage`.
     explicit HelpWindow(QWidget* parent);
 
     /// Shows a page of the handbook ("bahasa-pencarian", optionally "#anchor"); an unknown page

@@ -31,6 +31,7 @@ public:
     QString current() const;
     /// Its index; -1 when there are no tips.
     int index() const { return m_index; }
+    /// Whether there is no tip at all (nothing to show or page through).
     bool isEmpty() const { return m_tips.isEmpty(); }
 
     /// The following tip, the first after the last.
