@@ -4,6 +4,7 @@
 #include "foundation/memory.h"
 #include "foundation/settings.h"
 #include "foundation/version.h"
+#include "info/install.h"
 #include "reader/form1.h"
 #include "study/crossrefmenu.h"
 #include "study/docked.h"
@@ -74,6 +75,7 @@ int main(int argc, char** argv)
     tirta::collections::installProphecies(reader);
     tirta::collections::installPictures(reader);
     tirta::deutero::installDeuterocanon(reader);
+    tirta::info::installInfo(reader);
     FirstPaintProbe probe(clock);
     if (QCoreApplication::arguments().contains(u"--measure-startup"_s))
         reader.findChild<QTextEdit*>(u"rtf1"_s)->viewport()->installEventFilter(&probe);

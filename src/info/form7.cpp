@@ -5,6 +5,7 @@
 #include "foundation/version.h"
 #include "info/infotext.h"
 #include "info/maker.h"
+#include "uikit/help.h"
 #include "uikit/messagebox.h"
 #include "uikit/reader.h"
 
@@ -25,6 +26,7 @@ Form7::Form7(tirta::ui::Reader& reader)
 {
     setObjectName(u"Form7"_s);
     setModal(true);
+    tirta::ui::help::setPage(this, tirta::ui::help::page::kInformation);
     buildUi();
     connectSignals();
     Form_Load();

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace tirta {
 class Recordset;
 }
@@ -17,6 +19,14 @@ inline constexpr int kCustomHistoryId = 100;
 
 /// What a data file without a version row reports as its version.
 inline constexpr QStringView kDefaultDataVersion = u"Database TY v.1.0";
+
+/// The ids of the pages about quoting the Bible and about copyright.
+inline constexpr int kEthicsPageId = 3;
+inline constexpr int kCopyrightPageId = 4;
+
+/// The text of information page `id` on the shared information recordset (the first row whose id
+/// matches), or nothing when the data file has no such page. The cursor moves to the row found.
+std::optional<QString> infoPage(tirta::Recordset& info, int id);
 
 /// The text of information page `id` on the shared information recordset (the first row whose id
 /// matches). Without such a row: `kDefaultDataVersion` for the data version, else an empty text.

@@ -74,6 +74,7 @@ public:
     void CariDeutro(const QString& text, int n, const QString& shortName, bool matchCase) override;
     tirta::ui::ReaderEvents& events() override { return m_events; }
     QAction* featureAction(tirta::ui::Feature feature) override;
+    QAction* showTipItem() override { return m_menus.MenuShowTip; }
     QString currentBook() const override { return selectedBook(); }
     int currentChapter() const override;
     bool hasOldTestament() const override;

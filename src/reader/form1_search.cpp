@@ -7,6 +7,7 @@
 #include "search/deuterosearch.h"
 #include "search/form3.h"
 #include "search/searchengine.h"
+#include "uikit/help.h"
 #include "uikit/messagebox.h"
 #include "uikit/widgets.h"
 
@@ -72,7 +73,10 @@ void Form1::runSearch(const tirta::search::Request& request, QWidget* owner)
         outcome = tirta::search::searchAll(request, session(), m_progress);
         m_ui.picSearchBar->setEnabled(true);
     }
-    if (!outcome.message.isEmpty())
+    if (outcome.status == tirta::search::Status::BadSyntax)
+        tirta::ui::help::messageWithGuide(
+            owner ? owner : this, outcome.message, tirta::ui::help::page::kQueryLanguage);
+    else if (!outcome.message.isEmpty())
         tirta::ui::MessageBox::show(
             owner ? owner : this, outcome.message, QMessageBox::Ok, QMessageBox::NoIcon);
     if (!outcome.showsResults())

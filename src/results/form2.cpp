@@ -11,6 +11,7 @@
 #include "search/highlight.h"
 #include "search/resultfile.h"
 #include "uikit/filedialog.h"
+#include "uikit/help.h"
 #include "uikit/messagebox.h"
 #include "uikit/reader.h"
 #include "uikit/sizing.h"
@@ -72,6 +73,7 @@ Form2::Form2(tirta::ui::Reader& reader)
     , m_reader(reader)
 {
     setObjectName(u"Form2"_s);
+    tirta::ui::help::setPage(this, tirta::ui::help::page::kResults);
     buildUi();
     createActions();
     connectSignals();

@@ -75,7 +75,8 @@ QString MessageBox::buttonText(QMessageBox::StandardButton button)
     case QMessageBox::Discard:
         return u"Buang"_s;
     case QMessageBox::Help:
-        return u"Bantuan"_s;
+        // The program calls its help "Panduan" ("Panduan Program").
+        return u"Panduan"_s;
     case QMessageBox::Apply:
         return u"Terapkan"_s;
     default:
@@ -106,6 +107,9 @@ std::unique_ptr<QMessageBox> MessageBox::create(QWidget* parent, const QString& 
     const QMessageBox::StandardButton preferred = defaultButtonFor(buttons);
     if (preferred != QMessageBox::NoButton)
         box->setDefaultButton(preferred);
+    // A help button is no answer: ESC still gives the default one.
+    if (buttons.testFlag(QMessageBox::Help) && preferred != QMessageBox::NoButton)
+        box->setEscapeButton(preferred);
     return box;
 }
 

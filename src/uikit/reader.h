@@ -63,9 +63,10 @@ public:
     virtual SettingsStore& settings() = 0;
     /// The main window, as parent and owner of the secondary windows.
     virtual QWidget* mainWindow() = 0;
-    /// The data folder as the main window shows it (upper case, ending in "/").
+    /// The data folder as the main window shows it (ending in "/").
     virtual QString dataFolderShown() const = 0;
-    /// The folder of the program, where files that come with it (tips, pictures) are looked for.
+    /// The program's own folder, where files that come with it (tips, pictures, a help file) are
+    /// looked for.
     virtual QString programFolder() const = 0;
     /// Shows a passage of translation 1 in the reading pane as a quotation: the book and chapter
     /// lists lose their selection and the label names the reference.
@@ -82,6 +83,9 @@ public:
     /// The menu item of a feature. A library that provides the feature enables it and connects to
     /// its `triggered` signal; the tool button of the feature follows the item.
     virtual QAction* featureAction(Feature feature) = 0;
+    /// The menu item "Tampilkan Tip di Awal Program", which the tips window keeps in step with its
+    /// check box.
+    virtual QAction* showTipItem() = 0;
     /// The canonical name of the selected book ("Kejadian").
     virtual QString currentBook() const = 0;
     /// The chapter shown or selected, from 1; 0 when none is.

@@ -48,6 +48,7 @@ public:
         QAction* first = refMenu.addAction(QStringLiteral("<tidak ada referensi>"));
         first->setObjectName(QStringLiteral("MenuRefs_0"));
         first->setEnabled(false);
+        showTip.setCheckable(true);
     }
 
     void JumpLocation(QString& reference) override { jumps << reference; }
@@ -72,6 +73,7 @@ public:
             item = new QAction(&window);
         return item;
     }
+    QAction* showTipItem() override { return &showTip; }
     QString currentBook() const override { return book; }
     int currentChapter() const override { return chapter; }
     QString currentReference() const override { return reference; }
@@ -118,6 +120,7 @@ public:
     QWidget window;
     QString folderShown;
     QString programFolderPath;
+    QAction showTip { &window };
     QString book = QStringLiteral("Kejadian");
     int chapter = 1;
     bool oldTestament = true;

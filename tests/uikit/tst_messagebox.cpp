@@ -107,6 +107,7 @@ void TestMessageBox::buttonsCarryIndonesianWords_data()
     QTest::newRow("abort") << int(QMessageBox::Abort) << u"Batalkan"_s;
     QTest::newRow("retry") << int(QMessageBox::Retry) << u"Coba Lagi"_s;
     QTest::newRow("ignore") << int(QMessageBox::Ignore) << u"Abaikan"_s;
+    QTest::newRow("help") << int(QMessageBox::Help) << u"Panduan"_s;
 }
 
 void TestMessageBox::buttonsCarryIndonesianWords()
