@@ -108,6 +108,8 @@ bool Form1::resolveDataLocation()
     }
     m_dataPath = found;
     m_settings->write(key, found);
+    if (!m_settings->lastError().isEmpty())
+        tirta::ui::MessageBox::warning(this, tirta::notSavedMessage(*m_settings));
     return true;
 }
 
@@ -209,6 +211,8 @@ void Form1::Form_Unload()
         return;
     m_unloaded = true;
     tirta::applyExitSettings(*m_settings, exitState());
+    if (!m_settings->lastError().isEmpty())
+        tirta::ui::MessageBox::warning(this, tirta::notSavedMessage(*m_settings));
     if (m_menus.MenuPencarianHapus->isChecked())
         tirta::search::DeleteResultFiles(tirta::TempFolder());
     m_ui.ListHistory->close();
