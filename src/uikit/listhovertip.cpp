@@ -23,6 +23,8 @@ ListHoverTip::ListHoverTip(QListWidget* list, QLabel* tip, Style style, QObject*
     : QObject(parent)
     , m_list(list)
     , m_tip(tip)
+    , m_viewport(list->viewport())
+    , m_tipObject(tip)
     , m_style(style)
 {
     Q_ASSERT(list && tip);
@@ -117,27 +119,25 @@ void ListHoverTip::clickTip()
 
 bool ListHoverTip::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_list && watched == m_list->viewport()) {
-        if (event->type() == QEvent::MouseMove)
+    // Nothing but these events matters, and the ones a closing window sends are never among them.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease && type != QEvent::Enter)
+        return false;
+    if (watched == m_viewport) {
+        if (type == QEvent::MouseMove && m_list)
             pointerMovedTo(static_cast<QMouseEvent*>(event)->position().toPoint());
         return false;
     }
-    if (watched == m_tip) {
-        if (event->type() == QEvent::MouseButtonRelease
+    if (watched == m_tipObject) {
+        if (type == QEvent::MouseButtonRelease
             && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             clickTip();
             return true;
         }
         return false;
     }
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
-        for (const QPointer<QWidget>& widget : std::as_const(m_hideOver)) {
-            if (widget == watched) {
-                hideTip();
-                break;
-            }
-        }
-    }
+    if (type != QEvent::MouseButtonRelease && m_hideOver.contains(watched))
+        hideTip();
     return false;
 }
 
