@@ -22,6 +22,9 @@ QString describe(const DataFailure& failure)
         return failure.detail;
     case DataError::WriteFailed:
         return u"File data tidak dapat ditulis: "_s + failure.detail;
+    case DataError::Damaged:
+        return u"File data rusak dan tidak dapat dibaca seluruhnya: "_s + failure.detail
+            + u"\r\nPasang kembali file data yang utuh."_s;
     }
     return {};
 }

@@ -14,6 +14,7 @@ enum class DataError
     MissingField, ///< a field the program reads is absent (`table`, `field`)
     QueryFailed, ///< the engine rejected a statement (`detail`)
     WriteFailed, ///< a data file could not be written (`detail`)
+    Damaged, ///< a page of the file could not be read while the program ran (`detail`: the file)
 };
 
 /// The error value that data-file operations hand back instead of throwing.

@@ -1,5 +1,9 @@
 #include "datasession.h"
 
+#include "foundation/books.h"
+
+#include <tuple>
+
 namespace tirta {
 
 using namespace Qt::StringLiterals;
@@ -69,6 +73,23 @@ std::unique_ptr<DataSession> DataSession::open(const QString& path, DataFailure*
     session->m_themes = session->m_db->hasTable(u"UsysTematik");
     if (session->m_themes && !(openRole(Role::Themes) && openRole(Role::ThemeNames)))
         return nullptr;
+
+    // The chapter and verse lists are as long as these counts say: a count that no book or chapter
+    // can have is damage, refused before any list is filled.
+    for (const auto& [table, field, most] : { std::tuple { u"UsysKitab"_s, u"JumlahBuku"_s, kMaxChapters },
+             std::tuple { u"UsysAlkitab"_s, u"Bab"_s, kMaxChapters },
+             std::tuple { u"UsysAlkitab"_s, u"Ayat"_s, kMaxVerses } }) {
+        const auto range = session->m_db->openRecordset(
+            u"SELECT min("_s + field + u"), max("_s + field + u") FROM "_s + table, &f);
+        if (!range)
+            return nullptr;
+        const QStringList fields = range->fieldNames();
+        if (range->number(fields.first()) < 0 || range->number(fields.last()) > most) {
+            f = { DataError::Damaged, table, field,
+                path + u" ("_s + table + u'.' + field + u" = "_s + range->text(fields.last()) + u')' };
+            return nullptr;
+        }
+    }
 
     Recordset& deutero = session->recordset(Role::Deutero);
     session->m_thirdDeutero = deutero.hasField(u"Kitab3") && deutero.text(u"Kitab3").size() > 3;
