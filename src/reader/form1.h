@@ -170,6 +170,8 @@ private:
 
     // form1_display.cpp
     void ShowChapter();
+    /// Shows the message of a read of the data file that failed since the last check; true then.
+    bool reportReadFailure();
     void fillVerseList();
     void markLine(QTextEdit* pane, qsizetype position, bool select = false, bool force = false);
     void showParallelVerse(const QString& mark);

@@ -1,10 +1,13 @@
 // The reading pane: showing a chapter, marking a verse, the parallel verse and the reading font.
 #include "form1.h"
 
+#include "foundation/books.h"
+#include "foundation/criteria.h"
 #include "foundation/reference.h"
 #include "foundation/safefile.h"
 #include "reader/toolbarband.h"
 #include "results/form2.h"
+#include "uikit/messagebox.h"
 #include "uikit/widgets.h"
 
 #include <QAction>
@@ -35,9 +38,12 @@ void Form1::ShowChapter()
     m_ui.Label1->setText(book + u' ' + QString::number(chapter));
     tirta::Recordset& chapters = session().recordset(Role::Chapters);
     m_marked = { -1, -1 };
-    if (chapters.findFirst(u"Buku='"_s + book + u"' AND Bab="_s + QString::number(chapter))) {
+    const bool found = chapters.findFirst(tirta::chapterCriterion(book, chapter));
+    const QString text = found ? chapters.text(m_currentColumn) : QString();
+    // A chapter that could not be read is reported, never shown as an empty one.
+    if (!reportReadFailure() && found) {
         m_ui.Label1->setToolTip(chapters.text(u"Buku") + u' ' + chapters.text(u"Bab"));
-        showPlain(m_ui.rtf1, tirta::fromCrLf(chapters.text(m_currentColumn)));
+        showPlain(m_ui.rtf1, tirta::fromCrLf(text));
         m_caret = 1;
         markLine(m_ui.rtf1, 1);
     } else {
@@ -47,11 +53,21 @@ void Form1::ShowChapter()
     fillVerseList();
 }
 
+bool Form1::reportReadFailure()
+{
+    const tirta::DataFailure failure = session().database().takeReadFailure();
+    if (!failure.failed())
+        return false;
+    tirta::ui::MessageBox::critical(this, tirta::describe(failure));
+    return true;
+}
+
 void Form1::fillVerseList()
 {
     const QSignalBlocker quiet(m_ui.Combo1);
     m_ui.Combo1->clear();
-    const qint64 verses = session().recordset(Role::Chapters).number(u"Ayat");
+    const qint64 verses
+        = std::clamp<qint64>(session().recordset(Role::Chapters).number(u"Ayat"), 0, tirta::kMaxVerses);
     for (qint64 v = 1; v <= verses; ++v)
         m_ui.Combo1->addItem(QString::number(v));
     m_ui.Combo1->setCurrentIndex(-1);
@@ -85,6 +101,10 @@ void Form1::markLine(QTextEdit* pane, qsizetype position, bool select, bool forc
 void Form1::showParallelVerse(const QString& mark)
 {
     const QString parallel = session().recordset(Role::Chapters).text(m_parallelColumn);
+    if (reportReadFailure()) {
+        m_ui.rtf2->clear();
+        return;
+    }
     // A translation without this verse (or chapter) leaves the parallel pane empty.
     showPlain(m_ui.rtf2, tirta::reader::verseOfMark(parallel, mark).value_or(QString()));
 }
@@ -142,11 +162,14 @@ void Form1::showEditMenu(const QPoint& globalPos)
 void Form1::showPlain(QTextEdit* pane, const QString& text)
 {
     pane->setCurrentCharFormat(QTextCharFormat());
-    pane->setPlainText(text);
+    pane->setPlainText(tirta::reader::breakLongLines(text));
 }
 
-void Form1::applyReadingFont(const QFont& font)
+void Form1::applyReadingFont(const QFont& chosen)
 {
+    QFont font = chosen;
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(std::clamp(font.pointSizeF(), tirta::kSmallestFontSize, tirta::kLargestFontSize));
     m_ui.rtf1->setFont(font);
     m_ui.rtf2->setFont(font);
 }
@@ -156,7 +179,7 @@ void Form1::changeFontSize(double delta)
     QFont font = m_ui.rtf1->font();
     if (delta < 0 && font.pointSizeF() < 4)
         return;
-    font.setPointSizeF(std::max(1.0, font.pointSizeF() + delta));
+    font.setPointSizeF(font.pointSizeF() + delta);
     applyReadingFont(font);
 }
 

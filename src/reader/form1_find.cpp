@@ -78,7 +78,8 @@ void Form1::Command1_Click()
         }
     }
     chapters.setAbsolutePosition(remembered);
-    say(this, u"Kata tidak ditemukan"_s);
+    if (!reportReadFailure())
+        say(this, u"Kata tidak ditemukan"_s);
 }
 
 void Form1::findStep(bool forward)
@@ -89,6 +90,8 @@ void Form1::findStep(bool forward)
     tirta::Recordset& chapters = session().recordset(Role::Chapters);
     const bool found = forward ? chapters.findNext(m_findCriterion) : chapters.findPrevious(m_findCriterion);
     if (!found) {
+        if (reportReadFailure())
+            return;
         say(this, u"Kata sudah tidak ditemukan lagi"_s);
         (forward ? m_ui.Command3 : m_ui.Command2)->setEnabled(false);
         return;
