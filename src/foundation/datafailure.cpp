@@ -4,6 +4,15 @@ namespace tirta {
 
 using namespace Qt::StringLiterals;
 
+std::optional<DataFailure> impossibleCount(
+    qint64 count, qint64 most, const QString& table, const QString& field, const QString& path)
+{
+    if (count >= 0 && count <= most)
+        return std::nullopt;
+    return DataFailure { DataError::Damaged, table, field,
+        path + u" ("_s + table + u'.' + field + u" = "_s + QString::number(count) + u')' };
+}
+
 QString describe(const DataFailure& failure)
 {
     switch (failure.error) {

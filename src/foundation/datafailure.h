@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace tirta {
 
 /// Why a data file could not be used.
@@ -27,6 +29,11 @@ struct DataFailure
 
     bool failed() const { return error != DataError::None; }
 };
+
+/// The damage a count read from the data file shows when it lies outside 0 ... `most` (a chapter
+/// with more verses than any has): a `Damaged` failure naming the file, table, field and value.
+std::optional<DataFailure> impossibleCount(
+    qint64 count, qint64 most, const QString& table, const QString& field, const QString& path);
 
 /// A short Indonesian description of a failure, for the window that reports it.
 QString describe(const DataFailure& failure);

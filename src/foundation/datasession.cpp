@@ -2,8 +2,6 @@
 
 #include "foundation/books.h"
 
-#include <tuple>
-
 namespace tirta {
 
 using namespace Qt::StringLiterals;
@@ -74,19 +72,18 @@ std::unique_ptr<DataSession> DataSession::open(const QString& path, DataFailure*
     if (session->m_themes && !(openRole(Role::Themes) && openRole(Role::ThemeNames)))
         return nullptr;
 
-    // The chapter and verse lists are as long as these counts say: a count that no book or chapter
-    // can have is damage, refused before any list is filled.
-    for (const auto& [table, field, most] : { std::tuple { u"UsysKitab"_s, u"JumlahBuku"_s, kMaxChapters },
-             std::tuple { u"UsysAlkitab"_s, u"Bab"_s, kMaxChapters },
-             std::tuple { u"UsysAlkitab"_s, u"Ayat"_s, kMaxVerses } }) {
-        const auto range = session->m_db->openRecordset(
-            u"SELECT min("_s + field + u"), max("_s + field + u") FROM "_s + table, &f);
-        if (!range)
-            return nullptr;
-        const QStringList fields = range->fieldNames();
-        if (range->number(fields.first()) < 0 || range->number(fields.last()) > most) {
-            f = { DataError::Damaged, table, field,
-                path + u" ("_s + table + u'.' + field + u" = "_s + range->text(fields.last()) + u')' };
+    // The chapter lists are as long as the books' counts say: a count that no book can have is
+    // damage, refused before any list is filled. (Verse counts are checked chapter by chapter, when
+    // shown: reading them all here would cost the start more than everything else.)
+    const auto range
+        = session->m_db->openRecordset(u"SELECT min(JumlahBuku), max(JumlahBuku) FROM UsysKitab"_s, &f);
+    if (!range)
+        return nullptr;
+    const QStringList fields = range->fieldNames();
+    for (const QString& field : fields) {
+        if (const std::optional<DataFailure> damage
+            = impossibleCount(range->number(field), kMaxChapters, u"UsysKitab"_s, u"JumlahBuku"_s, path)) {
+            f = *damage;
             return nullptr;
         }
     }

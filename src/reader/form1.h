@@ -309,6 +309,7 @@ private:
     tirta::reader::History m_history;
     bool m_steppingHistory = false;
     bool m_unloaded = false;
+    QString m_reportedCount; ///< the last impossible count reported, shown once
     Form16* m_searchTextBox = nullptr;
     Form7* m_aboutBox = nullptr;
     Form2* m_results = nullptr;

@@ -38,6 +38,7 @@ void Form1::ShowChapter()
     m_ui.Label1->setText(book + u' ' + QString::number(chapter));
     tirta::Recordset& chapters = session().recordset(Role::Chapters);
     m_marked = { -1, -1 };
+    session().database().takeReadFailure(); // only what this chapter's reads meet counts here
     const bool found = chapters.findFirst(tirta::chapterCriterion(book, chapter));
     const QString text = found ? chapters.text(m_currentColumn) : QString();
     // A chapter that could not be read is reported, never shown as an empty one.
@@ -66,8 +67,17 @@ void Form1::fillVerseList()
 {
     const QSignalBlocker quiet(m_ui.Combo1);
     m_ui.Combo1->clear();
-    const qint64 verses
-        = std::clamp<qint64>(session().recordset(Role::Chapters).number(u"Ayat"), 0, tirta::kMaxVerses);
+    const qint64 verses = session().recordset(Role::Chapters).number(u"Ayat");
+    if (const auto damage = tirta::impossibleCount(
+            verses, tirta::kMaxVerses, u"UsysAlkitab"_s, u"Ayat"_s, session().database().path())) {
+        // The list is filled again for the same chapter (a refill after a jump): one message is enough.
+        const QString text = tirta::describe(*damage);
+        if (text != m_reportedCount) {
+            m_reportedCount = text;
+            tirta::ui::MessageBox::critical(this, text);
+        }
+        return;
+    }
     for (qint64 v = 1; v <= verses; ++v)
         m_ui.Combo1->addItem(QString::number(v));
     m_ui.Combo1->setCurrentIndex(-1);
@@ -100,6 +110,7 @@ void Form1::markLine(QTextEdit* pane, qsizetype position, bool select, bool forc
 
 void Form1::showParallelVerse(const QString& mark)
 {
+    session().database().takeReadFailure();
     const QString parallel = session().recordset(Role::Chapters).text(m_parallelColumn);
     if (reportReadFailure()) {
         m_ui.rtf2->clear();

@@ -450,6 +450,41 @@ private Q_SLOTS:
         QCOMPARE(file.readAll(), before);
     }
 
+    void aChapterOnADamagedPageIsReportedNotShownEmpty()
+    {
+        const QString path
+            = tirta::test::sampleBible()
+                  .statement(u"UPDATE UsysAlkitab SET Kitab1='1:1 ' || printf('%.*c', 20000, 'x') || "
+                             u"'TANDA' || printf('%.*c', 200000, 'y') WHERE Buku='Kejadian' AND Bab=1"_s)
+                  .write(programFolder() + u"/Purnaka2000.dat"_s);
+        QFile data(path);
+        QVERIFY(data.open(QIODevice::ReadWrite));
+        const qsizetype mark = data.readAll().indexOf("TANDA");
+        QVERIFY(mark > 0);
+        data.seek(mark - mark % 4096);
+        data.write(QByteArray(4096, '\xff'));
+        data.close();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        auto form = openReader();
+        QVERIFY(form);
+        QVERIFY(MessageBox::lastText().startsWith(u"File data rusak"_s));
+        QVERIFY(rtf(*form, "rtf1").isEmpty());
+        named<QListWidget>(form.get(), "List2")->setCurrentRow(1);
+        QVERIFY(rtf(*form, "rtf1").startsWith(u"2:1 "_s));
+    }
+
+    void anImpossibleVerseCountIsReported()
+    {
+        // The verse list once took the count as it stood: two billion entries.
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        auto form = m_harness->open(tirta::test::sampleBible().statement(
+            u"UPDATE UsysAlkitab SET Ayat=2000000000 WHERE Buku='Kejadian' AND Bab=1"_s));
+        QVERIFY(form);
+        QCOMPARE(MessageBox::shownCount(), 1);
+        QVERIFY(MessageBox::lastText().contains(u"UsysAlkitab.Ayat = 2000000000"_s));
+        QCOMPARE(named<QComboBox>(form.get(), "Combo1")->count(), 0);
+    }
+
     void aChapterOfOneHugeLineIsShownInShortLines()
     {
         // One layout line of megabytes took the text view half a minute.
