@@ -40,23 +40,35 @@ char32_t decodeUtf8(std::string_view s, size_t& i)
     return c;
 }
 
-void appendUtf8(std::string& out, char32_t c)
+// Writes the UTF-8 form of `c` (at most four bytes) at `d`; returns how many bytes it took.
+size_t putUtf8(char* d, char32_t c)
 {
     if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        d[0] = static_cast<char>(c);
+        return 1;
     }
+    if (c < 0x800) {
+        d[0] = static_cast<char>(0xC0 | (c >> 6));
+        d[1] = static_cast<char>(0x80 | (c & 0x3F));
+        return 2;
+    }
+    if (c < 0x10000) {
+        d[0] = static_cast<char>(0xE0 | (c >> 12));
+        d[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        d[2] = static_cast<char>(0x80 | (c & 0x3F));
+        return 3;
+    }
+    d[0] = static_cast<char>(0xF0 | ((c >> 18) & 0x07));
+    d[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    d[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    d[3] = static_cast<char>(0x80 | (c & 0x3F));
+    return 4;
+}
+
+void appendUtf8(std::string& out, char32_t c)
+{
+    char bytes[4];
+    out.append(bytes, putUtf8(bytes, c));
 }
 
 char32_t fold(char32_t c)
@@ -66,29 +78,25 @@ char32_t fold(char32_t c)
     return c <= QChar::LastValidCodePoint ? QChar::toCaseFolded(c) : c;
 }
 
-// Folds UTF-8 text into `out`. A folded letter may take more bytes than the original one ("Ⱥ"
-// becomes "ⱥ", a stray byte two bytes), so the text grows as it is written.
+// Folds UTF-8 text into `out`. A folded character may take more bytes than the original one ("Ⱥ"
+// becomes "ⱥ", a stray byte two bytes), but never more than twice as many: room for that is made
+// first, and the bytes are written straight into it.
 void foldUtf8(std::string_view s, std::string& out)
 {
-    out.clear();
-    out.reserve(s.size() + s.size() / 8);
+    out.resize(2 * s.size());
+    char* d = out.data();
+    size_t n = 0;
     size_t i = 0;
     while (i < s.size()) {
-        size_t ascii = i;
-        while (ascii < s.size() && static_cast<unsigned char>(s[ascii]) < 0x80)
-            ++ascii;
-        if (ascii > i) {
-            const size_t at = out.size();
-            out.append(s.substr(i, ascii - i));
-            for (size_t k = at; k < out.size(); ++k) {
-                if (out[k] >= 'A' && out[k] <= 'Z')
-                    out[k] = static_cast<char>(out[k] + 32);
-            }
-            i = ascii;
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (b < 0x80) {
+            d[n++] = static_cast<char>((b >= 'A' && b <= 'Z') ? b + 32 : b);
+            ++i;
             continue;
         }
-        appendUtf8(out, fold(decodeUtf8(s, i)));
+        n += putUtf8(d + n, fold(decodeUtf8(s, i)));
     }
+    out.resize(n);
 }
 
 // ---- LIKE patterns -----------------------------------------------------------------------
