@@ -1,5 +1,6 @@
 // tirtamaya-data: builds the data file Purnaka2000.dat from Bible texts and the project's tables.
 
+#include "foundation/datafilewriter.h"
 #include "tools/catalogue.h"
 #include "tools/databuilder.h"
 
@@ -86,6 +87,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"tirtamaya-data"_s);
+    // Ctrl+C or a closed terminal leaves no half-built file behind.
+    tirta::DataFileWriter::removePartFileOnSignals();
 
     QCommandLineParser parser;
     const QCommandLineOption texts({ u"t"_s, u"teks"_s }, {}, u"FOLDER"_s);

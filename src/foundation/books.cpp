@@ -104,9 +104,11 @@ QString oldTestamentName(int index)
 QString newTestamentName(QStringView index)
 {
     // The numeric value counts: "2", " 2" and "2 " all name Lukas, a text without a number is 0.
+    // Only a whole number in range is turned into an index: a huge one has no int.
     const double value = numericValue(index);
-    const int i = static_cast<int>(value);
-    return value == i && i >= 0 && i < kNewTestamentBooks ? newTestamentNames().at(i) : u" "_s;
+    if (!(value >= 0 && value < kNewTestamentBooks) || value != static_cast<int>(value))
+        return u" "_s;
+    return newTestamentNames().at(static_cast<int>(value));
 }
 
 QString bookName(int index, bool oldTestament)

@@ -14,6 +14,10 @@ enum class Testament
 
 inline constexpr int kOldTestamentBooks = 39;
 inline constexpr int kNewTestamentBooks = 27;
+/// The most chapters a book has (Psalms, with Psalm 151 where a translation counts it) and the most
+/// verses a chapter has (Psalm 119). A count beyond these in a data file is damage, not data.
+inline constexpr int kMaxChapters = 151;
+inline constexpr int kMaxVerses = 176;
 
 /// The canonical names, in canonical order; they are the `Buku` values of the chapter table.
 const QStringList& oldTestamentNames();

@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <sqlite3.h>
 
+#include <utility>
+
 namespace tirta {
 
 using namespace Qt::StringLiterals;
@@ -135,6 +137,27 @@ sqlite3_stmt* Database::prepare(const QString& sql, QString* error) const
     return statement;
 }
 
+bool Database::stepped(sqlite3_stmt* statement, QString* error)
+{
+    const int rc = sqlite3_step(statement);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc != SQLITE_DONE) {
+        qCDebug(lcData) << "read failed:" << lastMessage(m_db);
+        const DataFailure failure { DataError::Damaged, {}, {}, m_path, lastMessage(m_db) };
+        if (!m_readFailure.failed())
+            m_readFailure = failure;
+        if (error)
+            *error = describe(failure);
+    }
+    return false;
+}
+
+DataFailure Database::takeReadFailure()
+{
+    return std::exchange(m_readFailure, DataFailure {});
+}
+
 std::unique_ptr<Recordset> Database::openRecordset(const QString& query, DataFailure* failure)
 {
     std::unique_ptr<Recordset> rs(new Recordset(*this, query));
@@ -152,7 +175,7 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& query, DataFai
         sqlite3_stmt* statement
             = prepare(u"SELECT rowid FROM "_s + rs->m_table + u' ' + match.captured(2), &error);
         if (statement) {
-            while (sqlite3_step(statement) == SQLITE_ROW) {
+            while (stepped(statement, &error)) {
                 const qint64 rowid = sqlite3_column_int64(statement, 0);
                 rs->m_positionOfRowid.insert(rowid, static_cast<qsizetype>(rs->m_rowids.size()));
                 rs->m_rowids.push_back(rowid);
@@ -164,7 +187,7 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& query, DataFai
         if (statement) {
             for (int i = 0; i < sqlite3_column_count(statement); ++i)
                 rs->m_fields << QString::fromUtf8(sqlite3_column_name(statement, i));
-            while (sqlite3_step(statement) == SQLITE_ROW) {
+            while (stepped(statement, &error)) {
                 QVariantList row;
                 for (int i = 0; i < sqlite3_column_count(statement); ++i) {
                     switch (sqlite3_column_type(statement, i)) {
@@ -189,8 +212,10 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& query, DataFai
         }
     }
     if (!error.isEmpty()) {
-        if (failure)
-            *failure = { DataError::QueryFailed, {}, {}, query, error };
+        if (failure) {
+            *failure = m_readFailure.failed() ? takeReadFailure()
+                                              : DataFailure { DataError::QueryFailed, {}, {}, query, error };
+        }
         return nullptr;
     }
     if (failure)
@@ -268,7 +293,7 @@ QVariant Database::fetch(const QString& table, const QString& field, qint64 rowi
     }
     sqlite3_bind_int64(statement, 1, rowid);
     QVariant result;
-    if (sqlite3_step(statement) == SQLITE_ROW) {
+    if (stepped(statement)) {
         switch (sqlite3_column_type(statement, 0)) {
         case SQLITE_NULL:
             result = QVariant::fromValue(nullptr);

@@ -71,6 +71,10 @@ public:
     QStringList fieldNames(QStringView table) const;
     QString path() const { return m_path; }
 
+    /// The first read that failed (a damaged page, a disk error) since the last call, which
+    /// clears it. A read that failed gives no value, never a value that only looks empty.
+    DataFailure takeReadFailure();
+
 private:
     friend class Recordset;
     explicit Database(sqlite3* db, QString path);
@@ -78,12 +82,16 @@ private:
     /// One field of one row, by row id; a null variant of type nullptr_t for NULL.
     QVariant fetch(const QString& table, const QString& field, qint64 rowid);
     sqlite3_stmt* prepare(const QString& sql, QString* error) const;
+    /// Checks the result of a step: true for a row, false at the end or on a failure, which is
+    /// remembered for `takeReadFailure` and described in `error`.
+    bool stepped(sqlite3_stmt* statement, QString* error = nullptr);
 
     sqlite3* m_db = nullptr;
     QString m_path;
     QStringList m_tables;
     QHash<QString, sqlite3_stmt*> m_fetchStatements;
     QHash<QString, std::shared_ptr<void>> m_kept;
+    DataFailure m_readFailure;
 };
 
 } // namespace tirta

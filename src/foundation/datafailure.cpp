@@ -4,6 +4,15 @@ namespace tirta {
 
 using namespace Qt::StringLiterals;
 
+std::optional<DataFailure> impossibleCount(
+    qint64 count, qint64 most, const QString& table, const QString& field, const QString& path)
+{
+    if (count >= 0 && count <= most)
+        return std::nullopt;
+    return DataFailure { DataError::Damaged, table, field,
+        path + u" ("_s + table + u'.' + field + u" = "_s + QString::number(count) + u')', {} };
+}
+
 QString describe(const DataFailure& failure)
 {
     switch (failure.error) {
@@ -22,6 +31,9 @@ QString describe(const DataFailure& failure)
         return u"Permintaan data tidak dapat dijalankan pada file data ini."_s;
     case DataError::WriteFailed:
         return u"File data tidak dapat ditulis: "_s + failure.detail;
+    case DataError::Damaged:
+        return u"File data rusak dan tidak dapat dibaca seluruhnya: "_s + failure.detail
+            + u"\r\nPasang kembali file data yang utuh."_s;
     }
     return {};
 }

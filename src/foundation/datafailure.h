@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace tirta {
 
 /// Why a data file could not be used.
@@ -14,6 +16,7 @@ enum class DataError
     MissingField, ///< a field the program reads is absent (`table`, `field`)
     QueryFailed, ///< the engine rejected a statement (`detail`)
     WriteFailed, ///< a data file could not be written (`detail`)
+    Damaged, ///< a page of the file could not be read while the program ran (`detail`: the file)
 };
 
 /// The error value that data-file operations hand back instead of throwing.
@@ -27,6 +30,11 @@ struct DataFailure
 
     bool failed() const { return error != DataError::None; }
 };
+
+/// The damage a count read from the data file shows when it lies outside 0 ... `most` (a chapter
+/// with more verses than any has): a `Damaged` failure naming the file, table, field and value.
+std::optional<DataFailure> impossibleCount(
+    qint64 count, qint64 most, const QString& table, const QString& field, const QString& path);
 
 /// A short Indonesian description of a failure, for the window that reports it. It names the file
 /// and never repeats the engine's own (English) words.

@@ -15,8 +15,9 @@ struct sqlite3_stmt;
 
 namespace tirta {
 
-/// Creates a data file from the product's schema. Rows go into a sibling file that replaces the
-/// target only on `commit`, so a failed build never leaves a half-written data file behind.
+/// Creates a data file from the product's schema. Rows go into a sibling file of a name of its own
+/// ("Purnaka2000.dat.part-XXXXXX") that is synced to disk and replaces the target only on `commit`,
+/// so a failed or interrupted build never leaves a half-written data file behind.
 class DataFileWriter
 {
 public:
@@ -35,6 +36,10 @@ public:
     /// Finishes the file and moves it into place.
     bool commit();
     QString lastError() const { return m_error; }
+
+    /// Makes SIGINT, SIGTERM and SIGHUP remove the sibling file of the writer still open before the
+    /// process ends as the signal says. For programs that build data files.
+    static void removePartFileOnSignals();
 
 private:
     DataFileWriter(sqlite3* db, QString path, QString partPath);

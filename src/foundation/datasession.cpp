@@ -1,5 +1,7 @@
 #include "datasession.h"
 
+#include "foundation/books.h"
+
 namespace tirta {
 
 using namespace Qt::StringLiterals;
@@ -73,6 +75,22 @@ std::unique_ptr<DataSession> DataSession::open(const QString& path, DataFailure*
         return nullptr;
     if (!openRole(Role::DeuteroSearch))
         return nullptr;
+
+    // The chapter lists are as long as the books' counts say: a count that no book can have is
+    // damage, refused before any list is filled. (Verse counts are checked chapter by chapter, when
+    // shown: reading them all here would cost the start more than everything else.)
+    const auto range
+        = session->m_db->openRecordset(u"SELECT min(JumlahBuku), max(JumlahBuku) FROM UsysKitab"_s, &f);
+    if (!range)
+        return nullptr;
+    const QStringList fields = range->fieldNames();
+    for (const QString& field : fields) {
+        if (const std::optional<DataFailure> damage
+            = impossibleCount(range->number(field), kMaxChapters, u"UsysKitab"_s, u"JumlahBuku"_s, path)) {
+            f = *damage;
+            return nullptr;
+        }
+    }
 
     // `CheckDeutero`: the third translation is offered when its first chapter has some text.
     Recordset& deutero = session->recordset(Role::Deutero);

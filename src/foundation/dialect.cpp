@@ -29,48 +29,65 @@ char32_t decodeUtf8(std::string_view s, size_t& i)
         ++i;
         return b0;
     }
-    int length = b0 >= 0xF0 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC0 ? 2 : 1;
-    if (length == 1 || i + length > s.size()) {
-        ++i; // a stray byte stands for itself
+    const size_t length = b0 >= 0xF8 ? 1 : b0 >= 0xF0 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC0 ? 2 : 1;
+    bool whole = length > 1 && i + length <= s.size();
+    for (size_t k = 1; whole && k < length; ++k)
+        whole = (byte(i + k) & 0xC0) == 0x80;
+    if (!whole) {
+        ++i; // a stray byte stands for itself and never swallows the bytes after it
         return b0;
     }
     char32_t c = b0 & (0x7F >> length);
-    for (int k = 1; k < length; ++k)
+    for (size_t k = 1; k < length; ++k)
         c = (c << 6) | (byte(i + k) & 0x3F);
     i += length;
     return c;
 }
 
-void appendUtf8(std::string& out, char32_t c)
+// Writes the UTF-8 form of `c` (at most four bytes) at `d`; returns how many bytes it took.
+size_t putUtf8(char* d, char32_t c)
 {
     if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        d[0] = static_cast<char>(c);
+        return 1;
     }
+    if (c < 0x800) {
+        d[0] = static_cast<char>(0xC0 | (c >> 6));
+        d[1] = static_cast<char>(0x80 | (c & 0x3F));
+        return 2;
+    }
+    if (c < 0x10000) {
+        d[0] = static_cast<char>(0xE0 | (c >> 12));
+        d[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        d[2] = static_cast<char>(0x80 | (c & 0x3F));
+        return 3;
+    }
+    d[0] = static_cast<char>(0xF0 | ((c >> 18) & 0x07));
+    d[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    d[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    d[3] = static_cast<char>(0x80 | (c & 0x3F));
+    return 4;
+}
+
+void appendUtf8(std::string& out, char32_t c)
+{
+    char bytes[4];
+    out.append(bytes, putUtf8(bytes, c));
 }
 
 char32_t fold(char32_t c)
 {
     if (c < 0x80)
         return (c >= 'A' && c <= 'Z') ? c + 32 : c;
-    return QChar::toCaseFolded(c);
+    return c <= QChar::LastValidCodePoint ? QChar::toCaseFolded(c) : c;
 }
 
-// Folds UTF-8 text into `out`; ASCII bytes take the quick path, written straight into the buffer.
+// Folds UTF-8 text into `out`. A folded character may take more bytes than the original one ("Ⱥ"
+// becomes "ⱥ", a stray byte two bytes), but never more than twice as many: room for that is made
+// first, and the bytes are written straight into it.
 void foldUtf8(std::string_view s, std::string& out)
 {
-    out.resize(s.size());
+    out.resize(2 * s.size());
     char* d = out.data();
     size_t n = 0;
     size_t i = 0;
@@ -81,15 +98,7 @@ void foldUtf8(std::string_view s, std::string& out)
             ++i;
             continue;
         }
-        std::string encoded;
-        appendUtf8(encoded, fold(decodeUtf8(s, i)));
-        // A folded letter may take more bytes than the original one.
-        if (n + encoded.size() > out.size()) {
-            out.resize(n + encoded.size() + (s.size() - i));
-            d = out.data();
-        }
-        std::memcpy(d + n, encoded.data(), encoded.size());
-        n += encoded.size();
+        n += putUtf8(d + n, fold(decodeUtf8(s, i)));
     }
     out.resize(n);
 }
@@ -192,40 +201,69 @@ bool matchOne(const Token& token, char32_t c)
     }
 }
 
-// Glob match of folded text from token `t` on; backtracks only at "*".
-bool matchFrom(const Pattern& p, size_t t, std::string_view text, size_t i)
+size_t nextChar(std::string_view text, size_t i)
 {
-    while (t < p.tokens.size()) {
-        const Token& token = p.tokens[t];
-        if (token.kind == Token::Literal) {
-            if (text.substr(i, token.literal.size()) != token.literal)
-                return false;
-            i += token.literal.size();
-        } else if (token.kind == Token::AnyRun) {
-            if (t + 1 == p.tokens.size())
+    decodeUtf8(text, i);
+    return i;
+}
+
+// Glob match of folded text. On a mismatch only the last "*" seen takes one more character and
+// the tokens after it start again, so a match costs at most text length × pattern length steps
+// whatever the pattern ("a*a*a*a*~" included) and never recurses.
+bool matchTokens(const Pattern& p, std::string_view text)
+{
+    const size_t count = p.tokens.size();
+    size_t t = 0;
+    size_t i = 0;
+    size_t star = count; // token index of the last "*", none yet
+    size_t starText = 0; // where the text after that "*" starts now
+    while (true) {
+        if (t < count && p.tokens[t].kind == Token::AnyRun) {
+            if (t + 1 == count)
                 return true;
-            const Token& next = p.tokens[t + 1];
-            while (i <= text.size()) {
-                if (next.kind == Token::Literal) {
-                    const size_t found = text.find(next.literal, i);
-                    if (found == std::string_view::npos)
-                        return false;
-                    i = found;
-                }
-                if (matchFrom(p, t + 1, text, i))
-                    return true;
-                if (i == text.size())
+            star = t++;
+            starText = i;
+            const Token& next = p.tokens[t];
+            if (next.kind == Token::Literal) {
+                // Characters before the next occurrence of the literal cannot start a match.
+                const size_t found = text.find(next.literal, i);
+                if (found == std::string_view::npos)
                     return false;
-                decodeUtf8(text, i);
+                starText = i = found;
             }
-            return false;
-        } else {
-            if (i >= text.size() || !matchOne(token, decodeUtf8(text, i)))
-                return false;
+            continue;
         }
-        ++t;
+        if (t < count) {
+            const Token& token = p.tokens[t];
+            bool matched = false;
+            if (token.kind == Token::Literal) {
+                matched = text.substr(i, token.literal.size()) == token.literal;
+                if (matched)
+                    i += token.literal.size();
+            } else if (i < text.size()) {
+                matched = matchOne(token, decodeUtf8(text, i));
+            }
+            if (matched) {
+                ++t;
+                continue;
+            }
+        } else if (i == text.size()) {
+            return true;
+        }
+        // Mismatch, or pattern used up with text left over: the last "*" takes one character more.
+        if (star == count || starText >= text.size())
+            return false;
+        starText = nextChar(text, starText);
+        const Token& next = p.tokens[star + 1];
+        if (next.kind == Token::Literal) {
+            const size_t found = text.find(next.literal, starText);
+            if (found == std::string_view::npos)
+                return false;
+            starText = found;
+        }
+        i = starText;
+        t = star + 1;
     }
-    return i == text.size();
 }
 
 bool matchFolded(const Pattern& p, std::string_view foldedText)
@@ -234,7 +272,7 @@ bool matchFolded(const Pattern& p, std::string_view foldedText)
         const std::string& word = p.tokens[1].literal;
         return memmem(foldedText.data(), foldedText.size(), word.data(), word.size()) != nullptr;
     }
-    return matchFrom(p, 0, foldedText, 0);
+    return matchTokens(p, foldedText);
 }
 
 void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)

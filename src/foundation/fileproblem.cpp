@@ -21,7 +21,7 @@ QString readProblem(const QString& path)
            u"Tutup program lain yang memakainya, lalu coba lagi."_s;
 }
 
-QString writeProblem(const QString& path)
+QString writeProblem(const QString& path, const QString& reason)
 {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
@@ -32,6 +32,8 @@ QString writeProblem(const QString& path)
     if (!folder.isWritable() || (file.exists() && !file.isWritable()))
         return u"Anda tidak mempunyai izin untuk menulis di sana. Simpan di folder lain, misalnya folder "
                u"Dokumen Anda."_s;
+    if (!reason.isEmpty())
+        return reason + u" Simpan di folder atau disk lain, atau coba lagi setelah masalahnya diatasi."_s;
     const QStorageInfo storage(folder.absoluteFilePath());
     if (storage.isValid() && storage.bytesAvailable() <= 0)
         return u"Disk tujuan sudah penuh. Kosongkan sebagian ruang disk atau simpan di disk lain."_s;

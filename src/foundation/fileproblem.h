@@ -9,7 +9,8 @@ namespace tirta {
 QString readProblem(const QString& path);
 
 /// Why a file could not be written (saved) at `path`, as an Indonesian sentence that also says what
-/// to do.
-QString writeProblem(const QString& path);
+/// to do. `reason` is what the writer met (the whole-file writer's Indonesian reason), used when
+/// the file and its folder show nothing wrong.
+QString writeProblem(const QString& path, const QString& reason = {});
 
 } // namespace tirta

@@ -92,7 +92,7 @@ std::vector<qsizetype> Recordset::matchingPositions(const QString& criterion, QS
             = m_db.prepare(u"SELECT rowid FROM "_s + m_table + u" WHERE ("_s + condition + u')', error);
         if (!statement)
             return positions;
-        while (sqlite3_step(statement) == SQLITE_ROW) {
+        while (m_db.stepped(statement, error)) {
             const auto it = m_positionOfRowid.constFind(sqlite3_column_int64(statement, 0));
             if (it != m_positionOfRowid.cend())
                 positions.push_back(it.value());
@@ -126,7 +126,7 @@ std::vector<qsizetype> Recordset::matchingPositions(const QString& criterion, QS
                     statement, i + 1, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
             }
         }
-        if (sqlite3_step(statement) == SQLITE_ROW)
+        if (m_db.stepped(statement, error))
             positions.push_back(static_cast<qsizetype>(row));
         sqlite3_reset(statement);
     }

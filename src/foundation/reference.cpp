@@ -1,5 +1,6 @@
 #include "reference.h"
 
+#include "foundation/criteria.h"
 #include "foundation/recordset.h"
 
 namespace tirta {
@@ -61,7 +62,9 @@ std::optional<QString> cutVerseLines(const QString& chapterText, const Reference
 std::optional<QString> cutExcerpt(QStringView reference, Recordset& chapters)
 {
     const ReferenceParts parts = parseReference(reference);
-    if (!chapters.findFirst(u"Buku='"_s + parts.book + u"' AND Bab="_s + parts.chapter))
+    bool isNumber = false;
+    const int chapter = parts.chapter.toInt(&isNumber);
+    if (!isNumber || !chapters.findFirst(chapterCriterion(parts.book, chapter)))
         return std::nullopt;
     return cutVerseLines(chapters.text(u"Kitab1"), parts);
 }

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace tirta {
 
 using namespace Qt::StringLiterals;
@@ -49,15 +51,14 @@ QString SettingsStore::defaultFolder()
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/tirtamaya"_s;
 }
 
+QString SettingsStore::indexKey(const QString& section, const QString& key)
+{
+    return section.toLower() + u'\x1f' + key.toLower();
+}
+
 qsizetype SettingsStore::find(const QString& section, const QString& key) const
 {
-    for (size_t i = 0; i < m_entries.size(); ++i) {
-        const Entry& e = m_entries[i];
-        if (e.section.compare(section, Qt::CaseInsensitive) == 0
-            && e.key.compare(key, Qt::CaseInsensitive) == 0)
-            return static_cast<qsizetype>(i);
-    }
-    return -1;
+    return m_index.value(indexKey(section, key), -1);
 }
 
 QString SettingsStore::read(const QString& section, const QString& key, const QString& fallback) const
@@ -82,17 +83,23 @@ void SettingsStore::set(const QString& section, const QString& key, const std::o
 {
     const qsizetype i = find(section, key);
     if (!text) {
-        if (i >= 0)
+        if (i >= 0) {
             m_entries.erase(m_entries.begin() + i);
+            m_index.clear();
+            for (size_t k = 0; k < m_entries.size(); ++k)
+                m_index.insert(indexKey(m_entries[k].section, m_entries[k].key), static_cast<qsizetype>(k));
+        }
         return;
     }
     // Line breaks cannot live in an INI value; the store keeps names and numbers only.
     QString clean = *text;
     clean.replace(u'\r', u' ').replace(u'\n', u' ');
-    if (i >= 0)
+    if (i >= 0) {
         m_entries[static_cast<size_t>(i)].text = clean;
-    else
+    } else {
+        m_index.insert(indexKey(section, key), static_cast<qsizetype>(m_entries.size()));
         m_entries.push_back({ section, key, clean });
+    }
 }
 
 void SettingsStore::write(const QString& section, const QString& key, const QString& text)
@@ -119,49 +126,75 @@ void SettingsStore::apply(const std::vector<Change>& changes)
 void SettingsStore::load()
 {
     m_entries.clear();
+    m_index.clear();
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    QString section;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-    for (QString line : lines) {
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(u';'))
-            continue;
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
-            section = line.mid(1, line.size() - 2).trimmed();
-            continue;
+    if (file.open(QIODevice::ReadOnly)) {
+        QString section;
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        for (QString line : lines) {
+            line = line.trimmed();
+            if (line.isEmpty() || line.startsWith(u';'))
+                continue;
+            if (line.startsWith(u'[') && line.endsWith(u']')) {
+                section = line.mid(1, line.size() - 2).trimmed();
+                continue;
+            }
+            const qsizetype eq = line.indexOf(u'=');
+            if (eq <= 0 || section.isEmpty())
+                continue;
+            set(section, line.left(eq).trimmed(), line.mid(eq + 1));
         }
-        const qsizetype eq = line.indexOf(u'=');
-        if (eq <= 0 || section.isEmpty())
-            continue;
-        set(section, line.left(eq).trimmed(), line.mid(eq + 1));
     }
+    m_stored = render();
+}
+
+QString SettingsStore::render() const
+{
+    // Grouped by section, keeping the order in which sections and keys first appeared.
+    QStringList sections;
+    QHash<QString, std::vector<size_t>> entriesOf;
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        const QString section = m_entries[i].section.toLower();
+        auto it = entriesOf.find(section);
+        if (it == entriesOf.end()) {
+            sections << section;
+            it = entriesOf.insert(section, {});
+        }
+        it->push_back(i);
+    }
+    QString text;
+    for (const QString& section : std::as_const(sections)) {
+        const std::vector<size_t>& entries = entriesOf[section];
+        text += u'[' + m_entries[entries.front()].section + u"]\r\n"_s;
+        for (const size_t i : entries)
+            text += m_entries[i].key + u'=' + m_entries[i].text + u"\r\n"_s;
+        text += u"\r\n"_s;
+    }
+    return text;
 }
 
 void SettingsStore::store()
 {
-    // Group by section, keeping the order in which sections and keys first appeared.
-    QStringList sections;
-    for (const Entry& e : m_entries) {
-        if (!sections.contains(e.section, Qt::CaseInsensitive))
-            sections << e.section;
-    }
-    QString text;
-    for (const QString& section : std::as_const(sections)) {
-        text += u'[' + section + u"]\r\n"_s;
-        for (const Entry& e : m_entries) {
-            if (e.section.compare(section, Qt::CaseInsensitive) == 0)
-                text += e.key + u'=' + e.text + u"\r\n"_s;
-        }
-        text += u"\r\n"_s;
-    }
+    const QString text = render();
+    // An unchanged store is not written again: the file on disk stays as it is.
+    if (text == m_stored)
+        return;
     const QString folder = m_path.left(m_path.lastIndexOf(u'/'));
     QString error;
-    if (!QDir().mkpath(folder) || !writeFileWhole(m_path, text.toUtf8(), &error))
-        m_lastError = error.isEmpty() ? folder : error;
-    else
+    if (!QDir().mkpath(folder)) {
+        m_lastError = u"Folder "_s + folder + u" tidak dapat dibuat."_s;
+    } else if (!writeFileWhole(m_path, text.toUtf8(), &error)) {
+        m_lastError = error;
+    } else {
         m_lastError.clear();
+        m_stored = text;
+    }
+}
+
+QString notSavedMessage(const SettingsStore& store)
+{
+    return u"Setting program tidak dapat disimpan ke file "_s + store.filePath() + u".\r\n"_s
+        + store.lastError() + u"\r\nSetting yang tersimpan sebelumnya tetap utuh."_s;
 }
 
 DisplaySettings restoreDisplay(const SettingsStore& store)
@@ -179,7 +212,7 @@ DisplaySettings restoreDisplay(const SettingsStore& store)
     d.separateIntro = store.isOn(setting::splitIntro);
     bool ok = false;
     const double size = store.read(setting::fontSize).trimmed().toDouble(&ok);
-    d.fontSize = ok && size > 0 ? size : 10;
+    d.fontSize = ok && size > 0 ? std::clamp(size, kSmallestFontSize, kLargestFontSize) : 10;
     d.fontName = store.read(setting::fontName);
     return d;
 }

@@ -57,7 +57,8 @@ public:
     void apply(const std::vector<Change>& changes);
 
     QString filePath() const { return m_path; }
-    /// Why the last write failed, or empty.
+    /// Why the last write failed (Indonesian), or empty. A change that could not be written stays
+    /// in memory and is written with the next one.
     QString lastError() const { return m_lastError; }
 
 private:
@@ -69,13 +70,26 @@ private:
     };
     void load();
     void store();
+    QString render() const;
+    static QString indexKey(const QString& section, const QString& key);
     qsizetype find(const QString& section, const QString& key) const;
     void set(const QString& section, const QString& key, const std::optional<QString>& text);
 
     QString m_path;
     std::vector<Entry> m_entries; // in file order
+    QHash<QString, qsizetype> m_index; // section and key in lower case -> entry
+    QString m_stored; // the text last read or written, to leave an unchanged file alone
     QString m_lastError;
 };
+
+/// The message for a store whose last write failed: what was not saved, where, why, and that the
+/// file keeps what it held.
+QString notSavedMessage(const SettingsStore& store);
+
+/// The reading font's size in points stays within these, whatever a settings file, the font dialog
+/// or "A+" pressed many times asks for: at thousands of points a chapter can no longer be drawn.
+inline constexpr double kSmallestFontSize = 3;
+inline constexpr double kLargestFontSize = 72;
 
 /// The display choices restored at start-up and saved at exit.
 struct DisplaySettings

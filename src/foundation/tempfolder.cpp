@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdlib>
@@ -29,11 +30,22 @@ QString withSlash(const QString& folder)
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
+/// The system's temporary folder: the one TMPDIR names when that is an existing absolute folder
+/// other than the root, else /tmp. Never an empty, relative or root path.
+QString systemTempFolder()
+{
+    const QString named = QDir::tempPath();
+    const QFileInfo info(named);
+    if (!named.isEmpty() && info.isAbsolute() && info.isDir() && QDir(named).canonicalPath() != u"/"_s)
+        return named;
+    return u"/tmp"_s;
+}
+
 } // namespace
 
 QString TempFolder()
 {
-    const QString system = QDir::tempPath();
+    const QString system = systemTempFolder();
     const QString wanted = system + u"/tirtamaya-"_s + QString::number(::geteuid());
     const QByteArray encoded = QFile::encodeName(wanted);
     if (::mkdir(encoded.constData(), 0700) == 0 || errno == EEXIST) {

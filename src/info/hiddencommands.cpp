@@ -100,6 +100,8 @@ bool RunHiddenCommand(const QString& command, tirta::ui::Reader& reader)
         // No data file is found at this path, so the next start asks for the data folder again.
         const tirta::SettingKey location = tirta::setting::location(QString());
         reader.settings().write(location.section, location.key, u"XYZ"_s);
+        if (!reader.settings().lastError().isEmpty())
+            tell(reader, tirta::notSavedMessage(reader.settings()));
     } else if (command == u"ADVICE") {
         advice(reader);
     } else {

@@ -195,6 +195,8 @@ private:
 
     // form1_display.cpp
     void ShowChapter();
+    /// Shows the message of a read of the data file that failed since the last check; true then.
+    bool reportReadFailure();
     void fillVerseList();
     void markLine(QTextEdit* pane, qsizetype position, bool select = false, bool force = false);
     void showParallelVerse(const QString& mark);
@@ -333,6 +335,7 @@ private:
     tirta::reader::History m_history;
     bool m_steppingHistory = false;
     bool m_unloaded = false;
+    QString m_reportedCount; ///< the last impossible count reported, shown once
     Form16* m_searchTextBox = nullptr;
     Form7* m_aboutBox = nullptr;
     Form2* m_results = nullptr;

@@ -101,6 +101,11 @@ void Form15::cmdOK_Click()
     if (!m_chosen.isEmpty()) {
         m_settings.write(tirta::setting::location(m_chosen).section, tirta::setting::location(m_chosen).key,
             m_chosen + u"Purnaka2000.dat"_s);
+        // The dialog stays open, so the user knows the new location was not kept.
+        if (!m_settings.lastError().isEmpty()) {
+            tirta::ui::MessageBox::warning(this, tirta::notSavedMessage(m_settings));
+            return;
+        }
     }
     accept();
 }

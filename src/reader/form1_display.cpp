@@ -1,10 +1,13 @@
 // The reading pane: showing a chapter, marking a verse, the parallel verse and the reading font.
 #include "form1.h"
 
+#include "foundation/books.h"
+#include "foundation/criteria.h"
 #include "foundation/reference.h"
 #include "foundation/safefile.h"
 #include "reader/toolbarband.h"
 #include "results/form2.h"
+#include "uikit/messagebox.h"
 #include "uikit/widgets.h"
 
 #include <QAction>
@@ -43,14 +46,19 @@ void Form1::ShowChapter()
     m_marked = { -1, -1 };
     // The parallel pane comes back if a study text had put it aside.
     m_ui.rtf2->setVisible(!m_parallelHidden);
-    const bool found
-        = !bookAbsent && chapters.findFirst(u"Buku='"_s + book + u"' AND Bab="_s + QString::number(chapter));
-    if (found)
-        m_ui.Label1->setToolTip(chapters.text(u"Buku") + u' ' + chapters.text(u"Bab"));
+    session().database().takeReadFailure(); // only what this chapter's reads meet counts here
+    const bool found = !bookAbsent && chapters.findFirst(tirta::chapterCriterion(book, chapter));
     const QString text = found ? chapters.text(m_currentColumn) : QString();
-    if (text.isEmpty()) {
+    // A chapter that could not be read is reported, never shown as an empty one.
+    const bool damaged = reportReadFailure();
+    if (found && !damaged)
+        m_ui.Label1->setToolTip(chapters.text(u"Buku") + u' ' + chapters.text(u"Bab"));
+    if (damaged || text.isEmpty()) {
         // Say that the active translation lacks it, rather than leave the last chapter standing.
-        showPlain(m_ui.rtf1, place + tr(" tidak ada dalam versi ini."));
+        if (damaged)
+            m_ui.rtf1->clear();
+        else
+            showPlain(m_ui.rtf1, place + tr(" tidak ada dalam versi ini."));
         m_ui.rtf2->clear();
         const QSignalBlocker quiet(m_ui.Combo1);
         m_ui.Combo1->clear();
@@ -64,11 +72,30 @@ void Form1::ShowChapter()
     Q_EMIT m_events.chapterChanged(book, chapter);
 }
 
+bool Form1::reportReadFailure()
+{
+    const tirta::DataFailure failure = session().database().takeReadFailure();
+    if (!failure.failed())
+        return false;
+    tirta::ui::MessageBox::critical(this, tirta::describe(failure));
+    return true;
+}
+
 void Form1::fillVerseList()
 {
     const QSignalBlocker quiet(m_ui.Combo1);
     m_ui.Combo1->clear();
     const qint64 verses = session().recordset(Role::Chapters).number(u"Ayat");
+    if (const auto damage = tirta::impossibleCount(
+            verses, tirta::kMaxVerses, u"UsysAlkitab"_s, u"Ayat"_s, session().database().path())) {
+        // The list is filled again for the same chapter (a refill after a jump): one message is enough.
+        const QString text = tirta::describe(*damage);
+        if (text != m_reportedCount) {
+            m_reportedCount = text;
+            tirta::ui::MessageBox::critical(this, text);
+        }
+        return;
+    }
     for (qint64 v = 1; v <= verses; ++v)
         m_ui.Combo1->addItem(QString::number(v));
     m_ui.Combo1->setCurrentIndex(-1);
@@ -101,7 +128,12 @@ void Form1::markLine(QTextEdit* pane, qsizetype position, bool select, bool forc
 
 void Form1::showParallelVerse(const QString& mark)
 {
+    session().database().takeReadFailure();
     const QString parallel = session().recordset(Role::Chapters).text(m_parallelColumn);
+    if (reportReadFailure()) {
+        m_ui.rtf2->clear();
+        return;
+    }
     // A translation without this verse (or chapter) leaves the parallel pane empty.
     showPlain(m_ui.rtf2, tirta::reader::verseOfMark(parallel, mark).value_or(QString()));
 }
@@ -160,7 +192,7 @@ void Form1::showEditMenu(const QPoint& globalPos)
 void Form1::showPlain(QTextEdit* pane, const QString& text)
 {
     pane->setCurrentCharFormat(QTextCharFormat());
-    pane->setPlainText(text);
+    pane->setPlainText(tirta::reader::breakLongLines(text));
 }
 
 QFont Form1::readingFont() const
@@ -230,8 +262,11 @@ void Form1::setChapterListInactive(bool inactive)
     m_ui.List2->setPalette(palette);
 }
 
-void Form1::applyReadingFont(const QFont& font)
+void Form1::applyReadingFont(const QFont& chosen)
 {
+    QFont font = chosen;
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(std::clamp(font.pointSizeF(), tirta::kSmallestFontSize, tirta::kLargestFontSize));
     m_ui.rtf1->setFont(font);
     m_ui.rtf2->setFont(font);
 }
@@ -241,7 +276,7 @@ void Form1::changeFontSize(double delta)
     QFont font = m_ui.rtf1->font();
     if (delta < 0 && font.pointSizeF() < 4)
         return;
-    font.setPointSizeF(std::max(1.0, font.pointSizeF() + delta));
+    font.setPointSizeF(font.pointSizeF() + delta);
     applyReadingFont(font);
 }
 

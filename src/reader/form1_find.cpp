@@ -69,6 +69,7 @@ void Form1::Command1_Click()
     }
 
     m_findCriterion = tirta::reader::findCriterion(scope, book, testament, m_currentColumn, q);
+    session().database().takeReadFailure();
     {
         tirta::ui::BusyCursor busy;
         if (chapters.findFirst(m_findCriterion)) {
@@ -78,7 +79,8 @@ void Form1::Command1_Click()
         }
     }
     chapters.setAbsolutePosition(remembered);
-    say(this, u"Kata tidak ditemukan"_s);
+    if (!reportReadFailure())
+        say(this, u"Kata tidak ditemukan"_s);
 }
 
 void Form1::findStep(bool forward)
@@ -87,8 +89,11 @@ void Form1::findStep(bool forward)
         return;
     const QString q = tirta::search::doubleQuotes(m_ui.Text1->text());
     tirta::Recordset& chapters = session().recordset(Role::Chapters);
+    session().database().takeReadFailure();
     const bool found = forward ? chapters.findNext(m_findCriterion) : chapters.findPrevious(m_findCriterion);
     if (!found) {
+        if (reportReadFailure())
+            return;
         say(this, u"Kata sudah tidak ditemukan lagi"_s);
         (forward ? m_ui.Command3 : m_ui.Command2)->setEnabled(false);
         return;

@@ -2,6 +2,7 @@
 // arrangement with side windows.
 #include "form1.h"
 
+#include "foundation/criteria.h"
 #include "reader/form16.h"
 #include "reader/searchbar.h"
 #include "reader/toolbarband.h"
@@ -108,7 +109,7 @@ void Form1::CheckAvailableMenu()
     m_featureSwitchedOn.fill(true);
     tirta::Recordset& menus = session().recordset(tirta::Role::MenuSwitches);
     for (const Switch& s : switches) {
-        if (!menus.findFirst(u"NamaMenu='"_s + QString::fromUtf16(s.key) + u"'"_s))
+        if (!menus.findFirst(u"NamaMenu="_s + tirta::quoted(s.key)))
             continue; // a feature the file does not mention stays offered
         if (menus.number(u"Aktif") != 0)
             continue;

@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include "foundation/books.h"
+#include "foundation/criteria.h"
 #include "foundation/reference.h"
 #include "reader/toolbarband.h"
 #include "uikit/messagebox.h"
@@ -109,9 +110,9 @@ void Form1::fillChapterList(const QString& book)
     const QSignalBlocker quiet(m_ui.List2);
     m_ui.List2->clear();
     tirta::Recordset& books = session().recordset(Role::Books);
-    if (!books.findFirst(u"Kitab1='"_s + book + u"'"_s))
+    if (!books.findFirst(u"Kitab1="_s + tirta::quoted(book)))
         return;
-    const qint64 chapters = books.number(u"JumlahBuku");
+    const qint64 chapters = std::clamp<qint64>(books.number(u"JumlahBuku"), 0, tirta::kMaxChapters);
     for (qint64 c = 1; c <= chapters; ++c)
         m_ui.List2->addItem(QString::number(c));
 }

@@ -128,6 +128,8 @@ bool Form1::resolveDataLocation()
     m_dataPath = found;
     m_displayedFolder = tirta::reader::displayedFolder(found);
     m_settings->write(key, found);
+    if (!m_settings->lastError().isEmpty())
+        tirta::ui::MessageBox::warning(this, tirta::notSavedMessage(*m_settings));
     return true;
 }
 
@@ -230,6 +232,8 @@ void Form1::Form_Unload()
         return;
     m_unloaded = true;
     tirta::applyExitSettings(*m_settings, exitState());
+    if (!m_settings->lastError().isEmpty())
+        tirta::ui::MessageBox::warning(this, tirta::notSavedMessage(*m_settings));
     if (m_menus.MenuPencarianHapus->isChecked())
         tirta::search::DeleteResultFiles(tirta::TempFolder());
     Q_EMIT m_events.unloading();

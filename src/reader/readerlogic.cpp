@@ -1,5 +1,6 @@
 #include "readerlogic.h"
 
+#include "foundation/criteria.h"
 #include "search/searchengine.h"
 
 namespace tirta::reader {
@@ -63,12 +64,45 @@ QString findCriterion(int scope, const QString& book, const QString& testament, 
     const QString like = search::likeTerm(column, quotedText);
     switch (scope) {
     case 1:
-        return u"Buku='"_s + book + u"'"_s + u" AND "_s + like;
+        return u"Buku="_s + tirta::quoted(book) + u" AND "_s + like;
     case 2:
-        return u"Perjanjian='"_s + testament + u"'"_s + u" AND "_s + like;
+        return u"Perjanjian="_s + tirta::quoted(testament) + u" AND "_s + like;
     default:
         return like;
     }
+}
+
+QString breakLongLines(const QString& text, qsizetype longest)
+{
+    qsizetype line = 0;
+    bool tooLong = false;
+    for (const QChar c : text) {
+        line = c == u'\n' ? 0 : line + 1;
+        tooLong = tooLong || line > longest;
+    }
+    if (!tooLong)
+        return text;
+    QString result;
+    result.reserve(text.size() + text.size() / longest);
+    qsizetype lineStart = 0;
+    qsizetype lastSpace = -1;
+    for (const QChar c : text) {
+        if (c != u'\n' && result.size() - lineStart >= longest) {
+            if (lastSpace >= lineStart) {
+                result[lastSpace] = u'\n';
+                lineStart = lastSpace + 1;
+            } else {
+                result += u'\n';
+                lineStart = result.size();
+            }
+        }
+        result += c;
+        if (c == u'\n')
+            lineStart = result.size();
+        else if (c == u' ')
+            lastSpace = result.size() - 1;
+    }
+    return result;
 }
 
 QString windowSizeText(int screenHeight)

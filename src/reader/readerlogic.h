@@ -38,6 +38,15 @@ QString copiedText(QStringView paneText, qsizetype selectionStart, qsizetype sel
 QString findCriterion(int scope, const QString& book, const QString& testament, const QString& column,
     const QString& quotedText);
 
+/// The longest line a reading pane is given. A text view lays out one line in time that grows
+/// faster than its length (a chapter of one 12 MB line took half a minute); no real verse comes near.
+inline constexpr qsizetype kLongestPaneLine = 4000;
+
+/// A pane text (lines end in "\n") with no line longer than `longest`: a longer line is broken at
+/// its spaces, each of which becomes a "\n" so that positions stay those of the text, or, in a run
+/// without spaces, by a "\n" put in. Shorter lines, all of a real chapter, stay as they are.
+QString breakLongLines(const QString& text, qsizetype longest = kLongestPaneLine);
+
 /// The window size the reader starts with, as width "@" height in pixels.
 QString windowSizeText(int screenHeight);
 

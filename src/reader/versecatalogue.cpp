@@ -14,6 +14,15 @@ bool flag(const Recordset& rs, QStringView field)
 {
     return rs.number(field) != 0;
 }
+
+// The criterion of an offered translation by its number as the settings hold it. Anything but a
+// whole number finds nothing, so a settings file can never add to the statement.
+QString offeredNumber(const QString& number)
+{
+    bool isNumber = false;
+    const int nr = number.trimmed().toInt(&isNumber);
+    return isNumber ? u"nr="_s + QString::number(nr) + u"AND Aktif=1"_s : u"0=1"_s;
+}
 } // namespace
 
 TranslationCatalogue TranslationCatalogue::load(Recordset& versions)
@@ -46,14 +55,14 @@ TranslationChoice chooseStartTranslations(
     Recordset& versions, const QString& mainNumber, const QString& parallelNumber)
 {
     TranslationChoice choice;
-    // The criteria run exactly as stored: a number without a space before AND.
-    if (!versions.findFirst(u"nr="_s + mainNumber + u"AND Aktif=1"_s))
+    // The criteria run as the program always wrote them: a number without a space before AND.
+    if (!versions.findFirst(offeredNumber(mainNumber)))
         versions.findFirst(kOffered);
     if (!versions.noMatch()) {
         choice.mainColumn = versions.text(u"NamaTabel");
         choice.mainNumber = static_cast<int>(versions.number(u"nr"));
     }
-    if (!versions.findFirst(u"nr="_s + parallelNumber + u"AND Aktif=1"_s))
+    if (!versions.findFirst(offeredNumber(parallelNumber)))
         versions.findNext(kOffered);
     if (!versions.noMatch()) {
         choice.parallelColumn = versions.text(u"NamaTabel");

@@ -495,9 +495,9 @@ void Form2::Command2_Click()
     const tirta::results::PageText text = view->page();
     const tirta::results::TextFormat format = tirta::results::formatForFileName(name);
     bool written = false;
-    std::unique_ptr<QThread> worker(QThread::create([&text, &written, &name, format, options] {
-        QString error;
-        written = tirta::writeFileWhole(name, tirta::results::encodePage(text, format, options), &error);
+    QString reason;
+    std::unique_ptr<QThread> worker(QThread::create([&text, &written, &reason, &name, format, options] {
+        written = tirta::writeFileWhole(name, tirta::results::encodePage(text, format, options), &reason);
     }));
     const QPointer<Form2> self(this);
     m_ui.Command2->setEnabled(false);
@@ -513,8 +513,8 @@ void Form2::Command2_Click()
         return;
     m_ui.Command2->setEnabled(true);
     if (!written)
-        MessageBox::warning(
-            this, tr("Teks tidak dapat disimpan ke file ") + name + u"\n\n"_s + tirta::writeProblem(name));
+        MessageBox::warning(this,
+            tr("Teks tidak dapat disimpan ke file ") + name + u"\n\n"_s + tirta::writeProblem(name, reason));
 }
 
 int Form2::printView(QPrinter& printer)

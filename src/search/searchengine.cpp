@@ -712,6 +712,12 @@ Outcome searchAll(const Request& request, DataSession& session, Progress* progre
     if (scan.stopped && (!request.target || request.target->stopMarker))
         result.appendStopMarker();
     pacer.finish(scan.hits);
+    // A chapter that could not be read must not pass for one without the words.
+    if (const DataFailure damage = session.database().takeReadFailure(); damage.failed()) {
+        outcome.status = Status::QueryFailed;
+        outcome.message = describe(damage);
+        return outcome;
+    }
 
     outcome.hits = scan.hits;
     outcome.elapsed = formatElapsed(scan.elapsedMs);

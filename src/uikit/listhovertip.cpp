@@ -24,6 +24,9 @@ ListHoverTip::ListHoverTip(QListWidget* list, QLabel* tip, Style style, QObject*
     : QObject(parent)
     , m_list(list)
     , m_tip(tip)
+    , m_viewport(list->viewport())
+    , m_listObject(list)
+    , m_tipObject(tip)
     , m_style(style)
 {
     Q_ASSERT(list && tip);
@@ -128,38 +131,38 @@ bool pointerOver(const QWidget* widget)
 
 bool ListHoverTip::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_list && watched == m_list->viewport()) {
-        if (event->type() == QEvent::MouseMove)
+    // Nothing but these events matters. Widgets are told apart by address alone: while a window
+    // closes they send events half destroyed, when they must no longer be used as lists or labels.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseMove && type != QEvent::MouseButtonRelease && type != QEvent::Enter
+        && type != QEvent::Leave && type != QEvent::Hide)
+        return false;
+    if (watched == m_viewport) {
+        if (type == QEvent::MouseMove && m_list)
             pointerMovedTo(static_cast<QMouseEvent*>(event)->position().toPoint());
         return false;
     }
-    if (m_list && watched == m_list) {
+    if (watched == m_listObject) {
         // Leaving the list, however fast, or the list going out of sight takes the tip along; the
         // pointer may only move on to the tip itself, to click it.
-        if (event->type() == QEvent::Hide || (event->type() == QEvent::Leave && !pointerOver(m_tip)))
+        if (type == QEvent::Hide || (type == QEvent::Leave && !pointerOver(m_tip)))
             hideTip();
         return false;
     }
-    if (watched == m_tip) {
-        if (event->type() == QEvent::Leave && !pointerOver(m_list)) {
+    if (watched == m_tipObject) {
+        if (type == QEvent::Leave && !pointerOver(m_list)) {
             hideTip();
             return false;
         }
-        if (event->type() == QEvent::MouseButtonRelease
+        if (type == QEvent::MouseButtonRelease
             && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             clickTip();
             return true;
         }
         return false;
     }
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
-        for (const QPointer<QWidget>& widget : std::as_const(m_hideOver)) {
-            if (widget == watched) {
-                hideTip();
-                break;
-            }
-        }
-    }
+    if ((type == QEvent::Enter || type == QEvent::MouseMove) && m_hideOver.contains(watched))
+        hideTip();
     return false;
 }
 

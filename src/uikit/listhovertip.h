@@ -61,8 +61,13 @@ private:
 
     QPointer<QListWidget> m_list;
     QPointer<QLabel> m_tip;
+    // The watched widgets by address only, for the event filter: while a window closes, its
+    // widgets send events half destroyed, when they must no longer be used as lists or labels.
+    const QObject* m_viewport;
+    const QObject* m_listObject;
+    const QObject* m_tipObject;
+    QList<const QObject*> m_hideOver;
     Style m_style;
-    QList<QPointer<QWidget>> m_hideOver;
     int m_row = -1;
 };
 

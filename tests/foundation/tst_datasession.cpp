@@ -3,9 +3,14 @@
 #include "support/fixture.h"
 #include "support/testenv.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace tirta;
@@ -218,6 +223,12 @@ private Q_SLOTS:
                                << int(DataError::MissingField) << u"UsysAlkitab"_s << u"Ayat"_s;
         QTest::newRow("catalogue column") << u"UPDATE UsysVersi SET NamaTabel='Kitab7'"_s
                                           << int(DataError::MissingField) << u"UsysAlkitab"_s << u"Kitab7"_s;
+        // Counts size the chapter lists: a huge one once made the start allocate gigabytes.
+        QTest::newRow("chapter count") << u"UPDATE UsysKitab SET JumlahBuku=2000000000"_s
+                                       << int(DataError::Damaged) << u"UsysKitab"_s << u"JumlahBuku"_s;
+        QTest::newRow("negative chapter count")
+            << u"UPDATE UsysKitab SET JumlahBuku=-1"_s << int(DataError::Damaged) << u"UsysKitab"_s
+            << u"JumlahBuku"_s;
     }
     void missingTablesAndFieldsAreNamed()
     {
@@ -235,6 +246,38 @@ private Q_SLOTS:
         QVERIFY(describe(failure).contains(table));
     }
 
+    void aDamagedPageIsReportedNotReadAsEmpty()
+    {
+        // A chapter long enough to run over many pages, one of which is then overwritten.
+        auto builder = smallBible();
+        builder.chapter(u"Matius"_s, 2, { { QString(20000, u'x') + u"TANDA"_s + QString(200000, u'y') } });
+        const QString file = builder.write(path());
+        QFile data(file);
+        QVERIFY(data.open(QIODevice::ReadWrite));
+        const qsizetype mark = data.readAll().indexOf("TANDA");
+        QVERIFY(mark > 0);
+        data.seek(mark - mark % 4096);
+        data.write(QByteArray(4096, '\xff'));
+        data.close();
+
+        DataFailure failure;
+        auto session = DataSession::open(file, &failure);
+        QVERIFY2(session, qPrintable(describe(failure)));
+        Recordset& chapters = session->recordset(Role::Chapters);
+        QVERIFY(chapters.findFirst(u"Buku='Matius' AND Bab=1"_s));
+        QVERIFY(!chapters.text(u"Kitab1").isEmpty());
+        QVERIFY(!session->database().takeReadFailure().failed());
+        QVERIFY(chapters.findFirst(u"Buku='Matius' AND Bab=2"_s));
+        QVERIFY(chapters.value(u"Kitab1").isNull());
+        failure = session->database().takeReadFailure();
+        QCOMPARE(failure.error, DataError::Damaged);
+        QVERIFY(describe(failure).contains(file));
+        // A search reads every chapter: the damage is its answer, not "not found".
+        QVERIFY(!session->database().openRecordset(
+            u"SELECT * FROM UsysAlkitab WHERE Kitab1 LIKE '*Allah*'"_s, &failure));
+        QCOMPARE(failure.error, DataError::Damaged);
+    }
+
     void aFailedWriteLeavesNoFile()
     {
         auto builder = smallBible();
@@ -244,7 +287,27 @@ private Q_SLOTS:
         QVERIFY(builder.write(target, &error).isEmpty());
         QVERIFY(!error.isEmpty());
         QVERIFY(!QFile::exists(target));
-        QVERIFY(!QFile::exists(target + u".part"_s));
+        QCOMPARE(QDir(m_dir.path()).entryList({ u"*.part*"_s }), QStringList());
+    }
+
+    void anInterruptedBuildLeavesNoPartFile()
+    {
+        const QString target = m_dir.filePath(u"terputus.dat"_s);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            DataFileWriter::removePartFileOnSignals();
+            QString error;
+            const auto writer = DataFileWriter::create(target, {}, &error);
+            ::raise(writer && !QDir(m_dir.path()).entryList({ u"terputus.dat.part-*"_s }).isEmpty()
+                    ? SIGTERM
+                    : SIGABRT);
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QCOMPARE(WTERMSIG(status), SIGTERM);
+        QCOMPARE(QDir(m_dir.path()).entryList({ u"terputus.dat*"_s }), QStringList());
     }
 };
 

@@ -126,6 +126,14 @@ private Q_SLOTS:
         QTest::newRow("text longer than pattern") << u"kasihnya"_s << u"kasih"_s << false;
         QTest::newRow("empty pattern") << u""_s << u""_s << true;
         QTest::newRow("star alone") << u"apa saja"_s << u"*"_s << true;
+        QTest::newRow("letter longer when folded") << u"\u023a kasih"_s << u"*kasih*"_s << true;
+        QTest::newRow("many letters longer when folded")
+            << QString(300, u'\u023e') + u" kasih"_s << u"*KASIH*"_s << true;
+        QTest::newRow("folded letter equals its small form") << u"\u023a"_s << u"\u2c65"_s << true;
+        QTest::newRow("stars take what the rest leaves") << u"aXbYbc"_s << u"a*b*c"_s << true;
+        QTest::newRow("stars cannot skip the end") << u"aXbYbd"_s << u"a*b*c"_s << false;
+        QTest::newRow("star then one character") << u"abcabd"_s << u"*ab?"_s << true;
+        QTest::newRow("star then list") << u"x1y2"_s << u"*#*[!0-9]"_s << false;
     }
     void likeFollowsTheDialectWildcards()
     {
@@ -133,6 +141,14 @@ private Q_SLOTS:
         QFETCH(QString, pattern);
         QFETCH(bool, matches);
         QCOMPARE(dialect::like(text, pattern), matches);
+    }
+
+    void likeTakesLinearTimeOnAnyPattern()
+    {
+        // A backtracking matcher tries every split of the text among the stars: this took minutes.
+        const QString text = QString(20000, u'a');
+        QVERIFY(!dialect::like(text, u"a*a*a*a*a*a*~"_s));
+        QVERIFY(dialect::like(QString(text + u'~'), u"*a*a*a*a*a*~"_s));
     }
 
     void textComparisonIgnoresCaseAndKeepsAccents()

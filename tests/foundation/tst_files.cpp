@@ -62,7 +62,32 @@ private Q_SLOTS:
             QVERIFY(!writeFileWhole(path, "panjang sekali\r\n", &error));
         }
         QCOMPARE(contents(path), QByteArray("baru\r\n"));
-        QCOMPARE(error, qt_error_string(EFBIG));
+        QCOMPARE(error, u"Ruang disk tidak cukup."_s);
+    }
+
+    void aFullDiskLeavesTheOldFile_data()
+    {
+        QTest::addColumn<qint64>("room");
+        QTest::newRow("nothing fits") << qint64(0);
+        QTest::newRow("under a buffer's size") << qint64(100);
+        QTest::newRow("all but the last byte") << qint64(39999);
+    }
+    void aFullDiskLeavesTheOldFile()
+    {
+        QFETCH(qint64, room);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"setting.ini"_s);
+        QVERIFY(writeFileWhole(path, "lama\r\n"));
+        QString error;
+        {
+            const SimulatedFullDisk full(room);
+            QVERIFY(!writeFileWhole(path, QByteArray(40000, 'x'), &error));
+        }
+        QCOMPARE(error, u"Ruang disk tidak cukup."_s);
+        QCOMPARE(contents(path), QByteArray("lama\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { u"setting.ini"_s });
+        const SimulatedFullDisk justEnough(40000);
+        QVERIFY(writeFileWhole(path, QByteArray(40000, 'x')));
     }
 
     void lineEndsConvertBothWays_data()
@@ -115,6 +140,24 @@ private Q_SLOTS:
         QVERIFY(TempFolder() != usual + u'/');
         QDir(usual).removeRecursively();
         QCOMPARE(TempFolder(), usual + u'/');
+    }
+
+    void tempFolderNeverFallsToTheRoot_data()
+    {
+        QTest::addColumn<QByteArray>("tmpdir");
+        QTest::newRow("missing folder") << QByteArray("/tidak/ada/sama/sekali");
+        QTest::newRow("relative folder") << QByteArray("relatif");
+        QTest::newRow("the root") << QByteArray("/");
+    }
+    void tempFolderNeverFallsToTheRoot()
+    {
+        QFETCH(QByteArray, tmpdir);
+        const QByteArray saved = qgetenv("TMPDIR");
+        qputenv("TMPDIR", tmpdir);
+        const QString folder = TempFolder();
+        qputenv("TMPDIR", saved);
+        QVERIFY2(folder.startsWith(u"/tmp/tirtamaya-"_s), qPrintable(folder));
+        QVERIFY(QFileInfo(folder).isDir());
     }
 
     void numbersAreReadFromTheStartOfATextLikeTheProgramDoes_data()

@@ -35,6 +35,7 @@ private Q_SLOTS:
         QCOMPARE(oldTestamentName(-1), QString());
         QCOMPARE(newTestamentName(u"26"), u"Wahyu"_s);
         QCOMPARE(newTestamentName(u"27"), u" "_s);
+        QCOMPARE(newTestamentName(u"99999999999999999999"), u" "_s); // no int holds it
         QCOMPARE(newTestamentName(u"abc"), u"Matius"_s); // a text without a number counts as 0
         QCOMPARE(bookName(4, true), u"Ulangan"_s);
         QCOMPARE(bookName(4, false), u"Kisah Para Rasul"_s);

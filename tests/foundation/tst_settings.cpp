@@ -1,4 +1,5 @@
 #include "foundation/checksum.h"
+#include "foundation/safefile.h"
 #include "foundation/settings.h"
 #include "support/testenv.h"
 
@@ -83,6 +84,26 @@ private Q_SLOTS:
         QCOMPARE(store.read(setting::fontSize), u"10"_s);
     }
 
+    void fontSizeStaysDrawable_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<double>("size");
+        QTest::newRow("ordinary") << u"12.5"_s << 12.5;
+        QTest::newRow("huge") << u"9500"_s << kLargestFontSize;
+        QTest::newRow("tiny") << u"0.5"_s << kSmallestFontSize;
+        QTest::newRow("not a size") << u"-4"_s << 10.0;
+        QTest::newRow("not a number") << u"nan"_s << 10.0;
+    }
+    void fontSizeStaysDrawable()
+    {
+        QFETCH(QString, stored);
+        QFETCH(double, size);
+        QTemporaryDir dir;
+        SettingsStore store(dir.path(), u"huruf"_s);
+        store.write(setting::fontSize, stored);
+        QCOMPARE(restoreDisplay(store).fontSize, size);
+    }
+
     void firstStartShowsEveryBand()
     {
         const DisplaySettings d = restoreDisplay(SettingsStore(m_dir.path(), u"baru"_s));
@@ -156,6 +177,45 @@ private Q_SLOTS:
         QVERIFY(!store.lastError().isEmpty());
         // The value still holds for the rest of the run.
         QCOMPARE(store.read(setting::fontSize), u"12"_s);
+    }
+
+    void aFullDiskKeepsTheOldFileAndNothingUnchangedIsWritten()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"penuh.ini"_s);
+        const QByteArray old = "; tulisan tangan\n[font]\nsize=12\n";
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(old);
+        }
+        SettingsStore store(dir.path(), u"penuh"_s);
+        const SimulatedFullDisk full(0);
+        // The start writes the values it read: nothing changed, so the disk is not touched.
+        store.write(setting::fontSize, u"12"_s);
+        store.apply({ { setting::aktif1, std::nullopt } });
+        QVERIFY(store.lastError().isEmpty());
+        store.write(setting::fontSize, u"14"_s);
+        QCOMPARE(store.lastError(), u"Ruang disk tidak cukup."_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+    }
+
+    void aHugeFileLoadsInLinearTime()
+    {
+        // Every key looked up among all the earlier ones took minutes at this size.
+        QTemporaryDir dir;
+        QByteArray text = "[Opsi]\n";
+        for (int i = 0; i < 200000; ++i)
+            text += "k" + QByteArray::number(i) + "=1\n";
+        text += "[font]\nSIZE=13\n";
+        QFile file(dir.filePath(u"besar.ini"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        const SettingsStore store(dir.path(), u"besar"_s);
+        QCOMPARE(store.read(setting::fontSize), u"13"_s);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "support/fakereader.h"
 
 #include "foundation/pseudorandom.h"
+#include "foundation/safefile.h"
 #include "foundation/settings.h"
 #include "info/hiddencommands.h"
 #include "support/testenv.h"
@@ -160,6 +161,14 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::shownCount(), 0);
         QCOMPARE(storedLocation(), u"XYZ"_s);
         QVERIFY(m_reader->untouched());
+
+        m_reader->settings().write(
+            tirta::setting::location(u"/opt/tirtamaya"_s), u"/media/alkitab/Purnaka2000.dat"_s);
+        const tirta::SimulatedFullDisk full(0);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QVERIFY(RunHiddenCommand(u"RESETLOCATION"_s, *m_reader));
+        QVERIFY(MessageBox::lastText().contains(u"Ruang disk tidak cukup."_s));
+        QCOMPARE(storedLocation(), u"/media/alkitab/Purnaka2000.dat"_s);
     }
 
     void quitEndsAtOnceWithoutTouchingAnything()

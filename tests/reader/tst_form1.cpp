@@ -1,4 +1,5 @@
 #include "foundation/checksum.h"
+#include "foundation/safefile.h"
 #include "foundation/settings.h"
 #include "reader/form1.h"
 #include "reader/form15.h"
@@ -21,6 +22,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QtTest>
@@ -379,6 +382,10 @@ private Q_SLOTS:
         named<QToolButton>(form.get(), "bFontUp")->click();
         QCOMPARE(pane->font().pointSizeF(), 4.0);
         QCOMPARE(named<QTextEdit>(form.get(), "rtf2")->font().pointSizeF(), 4.0);
+        // At thousands of points a chapter is never drawn and the window stops answering.
+        for (int i = 0; i < 100; ++i)
+            named<QToolButton>(form.get(), "bFontUp")->click();
+        QCOMPARE(pane->font().pointSizeF(), tirta::kLargestFontSize);
         QFont bold = pane->font();
         bold.setBold(true);
         pane->setFont(bold);
@@ -517,8 +524,91 @@ private Q_SLOTS:
         auto* location = named<QLineEdit>(&dialog, "txtLocation");
         QCOMPARE(location->text(), empty.path() + u'/');
         QCOMPARE(location->palette().color(QPalette::Text), QColor(Qt::red));
+        {
+            // A location that could not be kept is reported, and the dialog stays open.
+            const tirta::SimulatedFullDisk full(0);
+            MessageBox::setNextAnswer(QMessageBox::Ok);
+            dialog.show();
+            named<QPushButton>(&dialog, "cmdOK")->click();
+            QVERIFY(MessageBox::lastText().contains(u"Ruang disk tidak cukup."_s));
+            QVERIFY(dialog.isVisible());
+        }
         named<QPushButton>(&dialog, "cmdOK")->click();
         QCOMPARE(s.read(u"Opsi"_s, u"Location"_s, QString()), empty.path() + u"/Purnaka2000.dat"_s);
+    }
+
+    void aFullDiskIsReportedAndTheSettingsFileKept()
+    {
+        QVERIFY(!writeBible(programFolder()).isEmpty());
+        {
+            tirta::SettingsStore kept = store();
+            kept.write(tirta::setting::saveset, u"1"_s);
+        }
+        QFile file(store().filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        const tirta::SimulatedFullDisk full(0);
+        // The start keeps the data location it found; the exit saves every setting.
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        auto form = openReader();
+        QVERIFY(form);
+        QVERIFY(MessageBox::lastText().startsWith(u"Setting program tidak dapat disimpan"_s));
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        form->close();
+        QCOMPARE(MessageBox::shownCount(), 2);
+        QVERIFY(MessageBox::lastText().contains(u"Ruang disk tidak cukup."_s));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+
+    void aChapterOnADamagedPageIsReportedNotShownEmpty()
+    {
+        const QString path
+            = tirta::test::sampleBible()
+                  .statement(u"UPDATE UsysAlkitab SET Kitab1='1:1 ' || printf('%.*c', 20000, 'x') || "
+                             u"'TANDA' || printf('%.*c', 200000, 'y') WHERE Buku='Kejadian' AND Bab=1"_s)
+                  .write(programFolder() + u"/Purnaka2000.dat"_s);
+        QFile data(path);
+        QVERIFY(data.open(QIODevice::ReadWrite));
+        const qsizetype mark = data.readAll().indexOf("TANDA");
+        QVERIFY(mark > 0);
+        data.seek(mark - mark % 4096);
+        data.write(QByteArray(4096, '\xff'));
+        data.close();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        auto form = openReader();
+        QVERIFY(form);
+        QVERIFY(MessageBox::lastText().startsWith(u"File data rusak"_s));
+        QVERIFY(rtf(*form, "rtf1").isEmpty());
+        named<QListWidget>(form.get(), "List2")->setCurrentRow(1);
+        QVERIFY(rtf(*form, "rtf1").startsWith(u"2:1 "_s));
+    }
+
+    void anImpossibleVerseCountIsReported()
+    {
+        // The verse list once took the count as it stood: two billion entries.
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        auto form = m_harness->open(tirta::test::sampleBible().statement(
+            u"UPDATE UsysAlkitab SET Ayat=2000000000 WHERE Buku='Kejadian' AND Bab=1"_s));
+        QVERIFY(form);
+        QCOMPARE(MessageBox::shownCount(), 1);
+        QVERIFY(MessageBox::lastText().contains(u"UsysAlkitab.Ayat = 2000000000"_s));
+        QCOMPARE(named<QComboBox>(form.get(), "Combo1")->count(), 0);
+    }
+
+    void aChapterOfOneHugeLineIsShownInShortLines()
+    {
+        // One layout line of megabytes took the text view half a minute.
+        const QString line = u"1:1"_s + QString(u" kasih Allah"_s).repeated(20000);
+        auto form = m_harness->open(tirta::test::sampleBible().statement(
+            u"UPDATE UsysAlkitab SET Kitab1='"_s + line + u"' WHERE Buku='Kejadian' AND Bab=1"_s));
+        QVERIFY(form);
+        const QTextDocument* document = named<QTextEdit>(form.get(), "rtf1")->document();
+        QCOMPARE(document->characterCount() - 1, line.size());
+        QVERIFY(document->blockCount() > 1);
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+            QVERIFY(block.length() <= tirta::reader::kLongestPaneLine + 1);
     }
 };
 

@@ -89,6 +89,22 @@ private Q_SLOTS:
         QCOMPARE(copiedText(u"1:1 satu.\n1:2 dua.\n1:3 tiga.", start, end), copied);
     }
 
+    void longLinesBreakAtSpacesKeepingPositions_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("short lines stay") << u"ab cd\n1:2 e"_s << u"ab cd\n1:2 e"_s;
+        QTest::newRow("at the last space") << u"1:1 ab cd ef\n1:2"_s << u"1:1\nab\ncd ef\n1:2"_s;
+        QTest::newRow("every part short") << u"ab cd ef gh ij"_s << u"ab\ncd\nef\ngh ij"_s;
+        QTest::newRow("no space to use") << u"abcdefghijk"_s << u"abcde\nfghij\nk"_s;
+    }
+    void longLinesBreakAtSpacesKeepingPositions()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(breakLongLines(text, 5), shown);
+    }
+
     void findCriteriaPerScope()
     {
         QCOMPARE(findCriterion(1, u"Rut"_s, u"Lama"_s, u"Kitab2"_s, u"O''Allah"_s),
@@ -96,6 +112,9 @@ private Q_SLOTS:
         QCOMPARE(findCriterion(2, u"Rut"_s, u"Lama"_s, u"Kitab1"_s, u"kasih"_s),
             u"Perjanjian='Lama' AND Kitab1 LIKE '*kasih*'"_s);
         QCOMPARE(findCriterion(3, u"Rut"_s, u"Lama"_s, u"Kitab1"_s, u"kasih"_s), u"Kitab1 LIKE '*kasih*'"_s);
+        // Names from the data file are quoted like any text.
+        QCOMPARE(findCriterion(1, u"Ki'dung' OR 1=1 OR 'x"_s, u"Lama"_s, u"Kitab1"_s, u"kasih"_s),
+            u"Buku='Ki''dung'' OR 1=1 OR ''x' AND Kitab1 LIKE '*kasih*'"_s);
     }
 
     void windowSizeFollowsTheScreenHeightOnly()
@@ -142,6 +161,7 @@ private Q_SLOTS:
         QTest::newRow("main not offered") << u"1"_s << u"3"_s << 2 << 3;
         QTest::newRow("parallel unknown: next offered") << u"2"_s << u"9"_s << 2 << 3;
         QTest::newRow("not a number") << u"abc"_s << u""_s << 2 << 3;
+        QTest::newRow("statement in the value") << u"1 OR nr=1"_s << u"3"_s << 2 << 3;
         QTest::newRow("nothing after the main one") << u"3"_s << u"9"_s << 3 << 3;
     }
     void startTranslationsFallBack()

@@ -2,12 +2,12 @@
 #include "foundation/rtf.h"
 #include "foundation/safefile.h"
 #include "foundation/settings.h"
-#include "support/fakereader.h"
 #include "results/colourdialog.h"
 #include "results/form2.h"
 #include "results/pageview.h"
 #include "search/resultfile.h"
 #include "search/searchengine.h"
+#include "support/fakereader.h"
 #include "support/fixture.h"
 #include "support/searchrequests.h"
 #include "support/testenv.h"
@@ -459,6 +459,16 @@ private Q_SLOTS:
         click(form, "Command2");
         QVERIFY(MessageBox::lastText().startsWith(u"Teks tidak dapat disimpan ke file "_s));
         QVERIFY(!QFile::exists(file(u"tidak-ada/hasil.txt"_s)));
+
+        // A full disk once left an empty file over the old one, without a word.
+        const QString old = file(u"lama.txt"_s);
+        QVERIFY(writeBytes(old, "isi lama"));
+        const tirta::SimulatedFullDisk full(2);
+        FileDialog::setNextFileName(old);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        click(form, "Command2");
+        QVERIFY(MessageBox::lastText().contains(u"Ruang disk tidak cukup."_s));
+        QCOMPARE(readAll(old), QByteArray("isi lama"));
     }
 
     void fileErrorsSayWhatToDoInIndonesian_data()

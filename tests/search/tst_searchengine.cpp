@@ -546,6 +546,14 @@ private Q_SLOTS:
         QCOMPARE(outcome.status, Status::WriteFailed);
         QVERIFY(outcome.message.startsWith(u"Hasil pencarian tidak dapat disimpan"_s));
         QVERIFY(!outcome.showsResults());
+
+        // A full disk once left an empty result file that was listed as done.
+        request.tempFolder = m_results->path() + u'/';
+        const tirta::SimulatedFullDisk full(100);
+        const Outcome full100 = run(request);
+        QCOMPARE(full100.status, Status::WriteFailed);
+        QVERIFY(full100.message.endsWith(u"Ruang disk tidak cukup."_s));
+        QVERIFY(!QFile::exists(full100.path));
     }
 
     void defaultFolderIsTheTemporaryFolder()
