@@ -1,6 +1,6 @@
 #include "titles.h"
 
-#include "foundation/dialect.h"
+#include "foundation/criteria.h"
 #include "foundation/recordset.h"
 
 namespace tirta::collections {
@@ -32,7 +32,7 @@ QStringList titlesInProperCase(Recordset& records, QStringView field)
 
 bool findTitle(Recordset& records, QStringView field, const QString& title)
 {
-    return records.findFirst(field.toString() + u'=' + dialect::quoted(title.trimmed()));
+    return records.findFirst(field.toString() + u'=' + tirta::quoted(title.trimmed()));
 }
 
 std::array<QString, 4> gospelPassages(const Recordset& parables)

@@ -590,11 +590,4 @@ int compareText(QStringView a, QStringView b)
         std::string_view(ub.constData(), static_cast<size_t>(ub.size())));
 }
 
-QString quoted(QStringView text)
-{
-    QString out = text.toString();
-    out.replace(u'\'', u"''"_s);
-    return u'\'' + out + u'\'';
-}
-
 } // namespace tirta::dialect

@@ -30,8 +30,4 @@ bool like(QStringView text, QStringView pattern);
 /// Compares two texts as the collation does: negative, zero or positive.
 int compareText(QStringView a, QStringView b);
 
-/// `text` as a quoted text of a criterion ("'Domba Allah''s'"): between single quotes, with every
-/// single quote inside doubled, so that a headword or title can never end the text early.
-QString quoted(QStringView text);
-
 } // namespace tirta::dialect

@@ -1,6 +1,6 @@
 #include "dictionary.h"
 
-#include "foundation/dialect.h"
+#include "foundation/criteria.h"
 #include "foundation/recordset.h"
 
 #include <algorithm>
@@ -46,7 +46,7 @@ QStringList loadHeadwords(Recordset& dictionary)
 
 std::optional<QString> explanationOf(Recordset& dictionary, const QString& headword)
 {
-    if (!dictionary.findFirst(u"Entri="_s + dialect::quoted(headword)) || dictionary.isNull(u"Penjelasan"))
+    if (!dictionary.findFirst(u"Entri="_s + tirta::quoted(headword)) || dictionary.isNull(u"Penjelasan"))
         return std::nullopt;
     return dictionary.text(u"Penjelasan");
 }

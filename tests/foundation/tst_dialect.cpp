@@ -1,3 +1,4 @@
+#include "foundation/criteria.h"
 #include "foundation/database.h"
 #include "foundation/dialect.h"
 #include "foundation/recordset.h"
@@ -196,7 +197,7 @@ private Q_SLOTS:
         QVERIFY(dictionary->noMatch());
         QVERIFY(!dictionary->lastError().isEmpty());
         // Quoted as a criterion wants it, the same headword is found.
-        QVERIFY(dictionary->findFirst(u"Entri="_s + dialect::quoted(u"Anak Domba O'Allah")));
+        QVERIFY(dictionary->findFirst(u"Entri="_s + tirta::quoted(u"Anak Domba O'Allah")));
         QCOMPARE(dictionary->text(u"Penjelasan"), u"Yesus"_s);
 
         auto books = open(u"SELECT * FROM UsysKitab ORDER BY Urutan"_s);
