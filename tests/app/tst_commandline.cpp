@@ -1,0 +1,130 @@
+#include "app/commandline.h"
+
+#include "foundation/version.h"
+#include "support/samplebible.h"
+#include "support/testenv.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using tirta::app::CommandLine;
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+/// Runs the program; `display` false takes every way to a display away from it.
+Run runProgram(const QStringList& arguments, bool display)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!display) {
+        for (const QString& name : { u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s })
+            environment.remove(name);
+    }
+    environment.insert(u"TIRTA_NO_MODAL"_s, u"1"_s); // an unanswered message ends instead of waiting
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QString::fromUtf8(TIRTAMAYA), arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+        QString::fromLocal8Bit(process.readAllStandardError()) };
+}
+
+} // namespace
+
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void answersWithoutAWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("display");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString version = u"Tirtamaya "_s + tirta::versionNumbers() + u'\n';
+        QTest::newRow("help") << QStringList { u"--help"_s } << false << 0 << u"Pemakaian: tirtamaya"_s
+                              << QString();
+        QTest::newRow("-h after a Qt option") << QStringList { u"-style"_s, u"fusion"_s, u"-h"_s } << false
+                                              << 0 << u"Pemakaian: tirtamaya"_s << QString();
+        QTest::newRow("version") << QStringList { u"--version"_s } << false << 0 << version << QString();
+        QTest::newRow("unknown long option")
+            << QStringList { u"--cepat"_s } << false << 2 << QString() << u"Pilihan tidak dikenal: --cepat"_s;
+        QTest::newRow("--data without a file")
+            << QStringList { u"--data"_s } << false << 2 << QString() << u"memerlukan nama file"_s;
+        QTest::newRow("unknown short option")
+            << QStringList { u"-x"_s } << false << 2 << QString() << u"Pilihan tidak dikenal: -x"_s;
+        QTest::newRow("a stray word after a Qt option") << QStringList { u"-style"_s, u"fusion"_s,
+            u"berkas.dat"_s } << false << 2 << QString() << u"Argumen tidak dikenal: berkas.dat"_s;
+        QTest::newRow("a named file that is not there")
+            << QStringList { u"--data"_s, u"/tidak/ada/Purnaka2000.dat"_s } << true << 1 << QString()
+            << QString();
+    }
+    void answersWithoutAWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, display);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run run = runProgram(arguments, display);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.out.startsWith(out), qPrintable(run.out));
+        QVERIFY2(run.err.contains(err), qPrintable(run.err));
+        if (exitCode == 2)
+            QVERIFY(run.err.contains(u"tirtamaya --help"_s));
+    }
+
+    void aNamedDataFileIsOpenedWithoutAsking()
+    {
+        QTemporaryDir folder;
+        const QString file = tirta::test::writeSampleBible(folder.path(), u"lain.dat"_s);
+        QVERIFY(!file.isEmpty());
+        const Run run = runProgram({ u"--data"_s, file, u"--measure-startup"_s }, true);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QVERIFY(run.out.startsWith(u"first chapter painted after"_s));
+    }
+
+    void optionsAreReadBeforeAndAfterQt_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("toolkitOptionsLeft");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("dataFile");
+        const auto run = int(CommandLine::Action::Run);
+        const auto wrong = int(CommandLine::Action::Wrong);
+        QTest::newRow("joined") << QStringList { u"--data=/a b/x.dat"_s } << false << run << u"/a b/x.dat"_s;
+        QTest::newRow("empty") << QStringList { u"--data="_s } << false << wrong << QString();
+        QTest::newRow("Qt's left for Qt")
+            << QStringList { u"-style"_s, u"fusion"_s, u"--data"_s, u"x"_s } << true << run << u"x"_s;
+        QTest::newRow("Qt's not taken")
+            << QStringList { u"-style"_s, u"fusion"_s } << false << wrong << QString();
+        QTest::newRow("first wins") << QStringList { u"--version"_s, u"--cepat"_s } << true
+                                    << int(CommandLine::Action::Version) << QString();
+    }
+    void optionsAreReadBeforeAndAfterQt()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, toolkitOptionsLeft);
+        QFETCH(int, action);
+        QFETCH(QString, dataFile);
+        const CommandLine line = tirta::app::readCommandLine(arguments, toolkitOptionsLeft);
+        QCOMPARE(int(line.action), action);
+        QCOMPARE(line.dataFile, dataFile);
+        QCOMPARE(line.problem.isEmpty(), action != int(CommandLine::Action::Wrong));
+    }
+};
+
+TIRTA_TEST_MAIN_CORE(CommandLineTest)
+#include "tst_commandline.moc"
