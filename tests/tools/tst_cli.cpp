@@ -1,5 +1,6 @@
 #include "inputs.h"
 
+#include "foundation/version.h"
 #include "support/testenv.h"
 
 #include <QProcess>
@@ -40,6 +41,13 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.startsWith(u"Pemakaian: tirtamaya-data [pilihan] KATALOG KELUARAN"_s));
         QVERIFY(run.out.contains(u"--teks"_s));
+    }
+
+    void versionNamesTheProgramAndItsVersion()
+    {
+        const Run run = runTool({ u"--version"_s });
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, u"tirtamaya-data (Tirtamaya) "_s + tirta::versionNumbers() + u'\n');
     }
 
     void wrongCallsExitWithTwo_data()
