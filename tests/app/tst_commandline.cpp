@@ -1,11 +1,11 @@
 #include "app/commandline.h"
 
 #include "foundation/version.h"
+#include "support/commandrun.h"
 #include "support/samplebible.h"
 #include "support/testenv.h"
 
 #include <QCoreApplication>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -14,12 +14,7 @@ using tirta::app::CommandLine;
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Run = tirta::test::CommandRun;
 
 /// Runs the program; `display` false takes every way to a display away from it.
 Run runProgram(const QStringList& arguments, bool display)
@@ -30,13 +25,7 @@ Run runProgram(const QStringList& arguments, bool display)
             environment.remove(name);
     }
     environment.insert(u"TIRTA_NO_MODAL"_s, u"1"_s); // an unanswered message ends instead of waiting
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QString::fromUtf8(TIRTAMAYA), arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-        QString::fromLocal8Bit(process.readAllStandardError()) };
+    return tirta::test::runCommand(QString::fromUtf8(TIRTAMAYA), arguments, environment);
 }
 
 } // namespace
