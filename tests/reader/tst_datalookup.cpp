@@ -97,7 +97,8 @@ private Q_SLOTS:
             QVERIFY(QDir().mkpath(folderOf(Place(place))));
             QVERIFY(!tirta::test::writeSampleBible(folderOf(Place(place))).isEmpty());
         }
-        const auto locationOf = [this](Place place) -> QString { return folderOf(place) + u"/Purnaka2000.dat"_s; };
+        const auto locationOf
+            = [this](Place place) -> QString { return folderOf(place) + u"/Purnaka2000.dat"_s; };
         const tirta::SettingKey key = tirta::setting::location(m_harness->programFolder());
         if (stored)
             m_harness->store().write(key, locationOf(Stored));
