@@ -1,4 +1,3 @@
-#include "app/commandline.h"
 
 #include "foundation/version.h"
 #include "support/commandrun.h"
@@ -10,7 +9,6 @@
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
-using tirta::app::CommandLine;
 
 namespace {
 
@@ -80,38 +78,9 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString file = tirta::test::writeSampleBible(folder.path(), u"lain.dat"_s);
         QVERIFY(!file.isEmpty());
-        const Run run = runProgram({ u"--data"_s, file, u"--measure-startup"_s }, true);
+        const Run run = runProgram({ u"--data="_s + file, u"--measure-startup"_s }, true);
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
         QVERIFY(run.out.startsWith(u"first chapter painted after"_s));
-    }
-
-    void optionsAreReadBeforeAndAfterQt_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("toolkitOptionsLeft");
-        QTest::addColumn<int>("action");
-        QTest::addColumn<QString>("dataFile");
-        const auto run = int(CommandLine::Action::Run);
-        const auto wrong = int(CommandLine::Action::Wrong);
-        QTest::newRow("joined") << QStringList { u"--data=/a b/x.dat"_s } << false << run << u"/a b/x.dat"_s;
-        QTest::newRow("empty") << QStringList { u"--data="_s } << false << wrong << QString();
-        QTest::newRow("Qt's left for Qt")
-            << QStringList { u"-style"_s, u"fusion"_s, u"--data"_s, u"x"_s } << true << run << u"x"_s;
-        QTest::newRow("Qt's not taken")
-            << QStringList { u"-style"_s, u"fusion"_s } << false << wrong << QString();
-        QTest::newRow("first wins") << QStringList { u"--version"_s, u"--cepat"_s } << true
-                                    << int(CommandLine::Action::Version) << QString();
-    }
-    void optionsAreReadBeforeAndAfterQt()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, toolkitOptionsLeft);
-        QFETCH(int, action);
-        QFETCH(QString, dataFile);
-        const CommandLine line = tirta::app::readCommandLine(arguments, toolkitOptionsLeft);
-        QCOMPARE(int(line.action), action);
-        QCOMPARE(line.dataFile, dataFile);
-        QCOMPARE(line.problem.isEmpty(), action != int(CommandLine::Action::Wrong));
     }
 };
 

@@ -14,145 +14,105 @@
 
 using namespace Qt::StringLiterals;
 using tirta::ui::FileDialog;
-using tirta::ui::MessageBox;
 
 // Where the reader finds its data file and the files that come with it: beside the program (a
-// build folder), in the installed folder ("share/tirtamaya"), at the stored location, in a file
-// named for one run, or in a folder the user is asked for.
+// build folder), in the installed folder, at the stored location, in a file named for one run, or
+// in a folder the user is asked for.
 class DataLookupTest : public QObject
 {
     Q_OBJECT
 
-    enum Place
-    {
-        Nowhere,
-        Program,
-        Installed,
-        Stored,
-        Named,
-        Asked
-    };
-
     std::unique_ptr<tirta::test::ReaderHarness> m_harness;
-    QTemporaryDir m_root;
+    std::unique_ptr<QTemporaryDir> m_root;
 
-    QString folderOf(Place place) const
+    /// The folder of a place: "program", or "installed", "stored", "named", "asked" in the test's own.
+    QString folder(const QString& place) const
     {
-        switch (place) {
-        case Program:
-            return m_harness->programFolder();
-        case Installed:
-            return m_root.filePath(u"share/tirtamaya"_s);
-        case Stored:
-            return m_root.filePath(u"tersimpan"_s);
-        case Named:
-            return m_root.filePath(u"disebut"_s);
-        case Asked:
-            return m_root.filePath(u"dipilih"_s);
-        case Nowhere:
-            break;
-        }
-        return {};
+        return place == u"program"_s ? m_harness->programFolder() : m_root->filePath(place);
+    }
+    QString dataFile(const QString& place) const { return folder(place) + u"/Purnaka2000.dat"_s; }
+    tirta::reader::Environment environment() const
+    {
+        tirta::reader::Environment environment = m_harness->environment();
+        environment.installedFolder = folder(u"installed"_s);
+        return environment;
     }
 
 private Q_SLOTS:
     void init()
     {
         m_harness = std::make_unique<tirta::test::ReaderHarness>();
-        QDir(m_root.path()).removeRecursively();
-        QVERIFY(QDir().mkpath(m_root.path()));
+        m_root = std::make_unique<QTemporaryDir>();
     }
 
     void theDataFileIsLookedForInOrder_data()
     {
-        QTest::addColumn<QList<int>>("files"); // the places that hold a data file
-        QTest::addColumn<bool>("stored"); // a location is stored (the Stored place)
-        QTest::addColumn<bool>("named"); // --data names the Named place's file
-        QTest::addColumn<int>("opened");
-        QTest::addColumn<int>("kept"); // the place of the stored location afterwards
+        QTest::addColumn<QStringList>("files"); // the places that hold a data file
+        QTest::addColumn<QString>("stored"); // the place of the stored location, if any
+        QTest::addColumn<QString>("named"); // the place of the file named for this run, if any
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("kept"); // the place of the stored location afterwards
 
+        const QString none;
         QTest::newRow("beside the program first")
-            << QList<int> { Program, Installed } << false << false << int(Program) << int(Program);
+            << QStringList { u"program"_s, u"installed"_s } << none << none << u"program"_s << u"program"_s;
         QTest::newRow("then the installed folder")
-            << QList<int> { Installed } << false << false << int(Installed) << int(Installed);
+            << QStringList { u"installed"_s } << none << none << u"installed"_s << u"installed"_s;
         QTest::newRow("then the folder asked for")
-            << QList<int> { Asked } << false << false << int(Asked) << int(Asked);
+            << QStringList { u"asked"_s } << none << none << u"asked"_s << u"asked"_s;
         QTest::newRow("a stored location comes first")
-            << QList<int> { Program, Installed, Stored } << true << false << int(Stored) << int(Stored);
+            << QStringList { u"program"_s, u"installed"_s, u"stored"_s } << u"stored"_s << none << u"stored"_s
+            << u"stored"_s;
         QTest::newRow("a stored location that is gone is asked for")
-            << QList<int> { Installed, Asked } << true << false << int(Asked) << int(Asked);
-        QTest::newRow("a named file serves this run only")
-            << QList<int> { Program, Named } << false << true << int(Named) << int(Nowhere);
-        QTest::newRow("a named file does not change the stored one")
-            << QList<int> { Stored, Named } << true << true << int(Named) << int(Stored);
+            << QStringList { u"installed"_s, u"asked"_s } << u"stored"_s << none << u"asked"_s << u"asked"_s;
+        QTest::newRow("a named file is for this run only")
+            << QStringList { u"stored"_s, u"named"_s } << u"stored"_s << u"named"_s << u"named"_s
+            << u"stored"_s;
     }
     void theDataFileIsLookedForInOrder()
     {
-        QFETCH(QList<int>, files);
-        QFETCH(bool, stored);
-        QFETCH(bool, named);
-        QFETCH(int, opened);
-        QFETCH(int, kept);
-        for (const int place : files) {
-            QVERIFY(QDir().mkpath(folderOf(Place(place))));
-            QVERIFY(!tirta::test::writeSampleBible(folderOf(Place(place))).isEmpty());
-        }
-        const auto locationOf
-            = [this](Place place) -> QString { return folderOf(place) + u"/Purnaka2000.dat"_s; };
+        QFETCH(QStringList, files);
+        QFETCH(QString, stored);
+        QFETCH(QString, named);
+        QFETCH(QString, opened);
+        QFETCH(QString, kept);
+        for (const QString& place : files)
+            QVERIFY(QDir().mkpath(folder(place)) && !tirta::test::writeSampleBible(folder(place)).isEmpty());
         const tirta::SettingKey key = tirta::setting::location(m_harness->programFolder());
-        if (stored)
-            m_harness->store().write(key, locationOf(Stored));
-        tirta::reader::Environment environment = m_harness->environment();
-        environment.installedFolder = folderOf(Installed);
-        if (named)
-            environment.dataFile = locationOf(Named);
-        FileDialog::setNextFileName(folderOf(Asked));
+        if (!stored.isEmpty())
+            m_harness->store().write(key, dataFile(stored));
+        tirta::reader::Environment environment = this->environment();
+        environment.dataFile = named.isEmpty() ? QString() : dataFile(named);
+        FileDialog::setNextFileName(folder(u"asked"_s));
 
         Form1 form(environment);
         QVERIFY(form.Form_Load());
-        QCOMPARE(form.dataFolderShown(), folderOf(Place(opened)) + u'/');
-        QCOMPARE(FileDialog::shownCount(), opened == Asked ? 1 : 0);
-        QCOMPARE(MessageBox::shownCount(), 0);
-        const QString expected = kept == Nowhere ? u"-"_s : locationOf(Place(kept));
-        QCOMPARE(m_harness->store().read(key.section, key.key, u"-"_s), expected);
-    }
-
-    void aNamedFileThatIsMissingEndsTheRun()
-    {
-        QVERIFY(!tirta::test::writeSampleBible(m_harness->programFolder()).isEmpty());
-        tirta::reader::Environment environment = m_harness->environment();
-        environment.dataFile = m_root.filePath(u"tidak-ada.dat"_s);
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-        Form1 form(environment);
-        QVERIFY(!form.Form_Load());
-        QVERIFY(MessageBox::lastText().contains(environment.dataFile));
-        QCOMPARE(FileDialog::shownCount(), 0); // the user named a file: nothing else is offered
+        QCOMPARE(form.dataFolderShown(), folder(opened) + u'/');
+        QCOMPARE(FileDialog::shownCount(), opened == u"asked"_s ? 1 : 0);
+        QCOMPARE(tirta::ui::MessageBox::shownCount(), 0);
+        QCOMPARE(m_harness->store().read(key), dataFile(kept));
     }
 
     // Tips, pictures and a help file come from the installed folder when there is one, so an
     // installed program finds them; a build folder has none and keeps them beside the program.
     void theProgramsFilesComeFromTheInstalledFolderWhenThereIsOne_data()
     {
-        QTest::addColumn<bool>("installed");
-        QTest::newRow("installed") << true;
-        QTest::newRow("build folder") << false;
+        QTest::addColumn<QString>("files");
+        QTest::newRow("installed") << u"installed"_s;
+        QTest::newRow("build folder") << u"program"_s;
     }
     void theProgramsFilesComeFromTheInstalledFolderWhenThereIsOne()
     {
-        QFETCH(bool, installed);
+        QFETCH(QString, files);
         QVERIFY(!tirta::test::writeSampleBible(m_harness->programFolder()).isEmpty());
-        const QString files = installed ? folderOf(Installed) : m_harness->programFolder();
-        QVERIFY(QDir().mkpath(files));
-        QFile tips(files + u"/TY_tips.dat"_s);
-        QVERIFY(tips.open(QIODevice::WriteOnly));
-        tips.write("Tip\r\n");
+        QVERIFY(QDir().mkpath(folder(files)));
+        QFile tips(folder(files) + u"/TY_tips.dat"_s);
+        QVERIFY(tips.open(QIODevice::WriteOnly) && tips.write("Tip\r\n") > 0);
         tips.close();
-        tirta::reader::Environment environment = m_harness->environment();
-        environment.installedFolder = folderOf(Installed);
 
-        Form1 form(environment);
+        Form1 form(environment());
         QVERIFY(form.Form_Load());
-        QCOMPARE(static_cast<tirta::ui::Reader&>(form).programFolder(), files);
+        QCOMPARE(static_cast<tirta::ui::Reader&>(form).programFolder(), folder(files));
         QVERIFY(form.findChild<QAction*>(u"MenuTips"_s)->isVisible());
     }
 };
