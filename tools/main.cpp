@@ -1,6 +1,7 @@
 // tirtamaya-data: builds the data file Purnaka2000.dat from Bible texts and the project's tables.
 
 #include "foundation/datafilewriter.h"
+#include "foundation/version.h"
 #include "tools/catalogue.h"
 #include "tools/databuilder.h"
 
@@ -39,7 +40,8 @@ Pilihan:
   -v, --rinci         sebutkan juga ayat kosong yang dilewati dan kitab di luar daftar
   -q, --diam          jangan tampilkan ringkasan
   -n, --nama-lain     izinkan KELUARAN dengan nama selain Purnaka2000.dat
-  -h, --help          tampilkan bantuan ini
+  -h, --help          tampilkan bantuan ini, lalu keluar
+      --version       tampilkan versi, lalu keluar
 
 Kode keluar: 0 berhasil, 1 masukan ditolak atau berkas tidak dapat ditulis, 2 salah pakai.
 )"_s;
@@ -96,13 +98,19 @@ int main(int argc, char** argv)
     const QCommandLineOption quiet({ u"q"_s, u"diam"_s }, {});
     const QCommandLineOption anyName({ u"n"_s, u"nama-lain"_s }, {});
     const QCommandLineOption help({ u"h"_s, u"help"_s }, {});
-    parser.addOptions({ texts, detailed, quiet, anyName, help });
+    const QCommandLineOption version(u"version"_s, {});
+    parser.addOptions({ texts, detailed, quiet, anyName, help, version });
     if (!parser.parse(QCoreApplication::arguments())) {
         print(stderr, parser.errorText() + u"\n\n"_s + kUsage);
         return 2;
     }
     if (parser.isSet(help)) {
         print(stdout, kUsage);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        print(
+            stdout, u"tirtamaya-data ("_s + tirta::kProductName + u") "_s + tirta::versionNumbers() + u'\n');
         return 0;
     }
     const QStringList arguments = parser.positionalArguments();

@@ -68,7 +68,7 @@ public:
     tirta::SettingsStore& settings() override { return *m_settings; }
     QWidget* mainWindow() override { return this; }
     QString dataFolderShown() const override { return m_displayedFolder; }
-    QString programFolder() const override { return m_environment.programFolder; }
+    QString programFolder() const override { return m_filesFolder; }
     void showQuotation(const QString& reference) override;
     void quitAtOnce() override;
     void CariDeutro(const QString& text, int n, const QString& shortName, bool matchCase) override;
@@ -136,6 +136,11 @@ private:
     bool resolveDataLocation();
     /// Opens the data file; when it does not open, says why, followed by `advice`.
     bool openDataFile(const QString& path, const QString& advice);
+    /// Opens the data file named for this run (`Environment::dataFile`); false when it cannot.
+    bool openNamedDataFile();
+    /// Makes the opened file at `path` the data location of this run.
+    void useDataFile(const QString& path);
+    void closeSplash();
     void applyDisplaySettings(const tirta::DisplaySettings& display);
     void Form_Activate();
     void Form_Unload();
@@ -210,6 +215,7 @@ private:
     static void showPlain(QTextEdit* pane, const QString& text);
 
     tirta::reader::Environment m_environment;
+    QString m_filesFolder; // Environment::filesFolder(), found once at load
     tirta::ui::ReaderEvents m_events;
     std::unique_ptr<tirta::SettingsStore> m_settings;
     std::unique_ptr<tirta::DataSession> m_session;

@@ -38,6 +38,7 @@ bool Form1::Form_Load()
     m_settings = std::make_unique<tirta::SettingsStore>(
         m_environment.settingsFolder, tirta::applicationNameForFolder(m_environment.programFolder));
     m_versionText = tirta::versionText();
+    m_filesFolder = m_environment.filesFolder();
 
     m_splash = new Splash;
     m_splash->show();
@@ -67,7 +68,7 @@ bool Form1::Form_Load()
 
     updateCaption();
     m_menus.MenuAbout->setText(tr("Tentang ") + QLatin1StringView(tirta::kProductName));
-    m_menus.MenuTips->setVisible(QFileInfo::exists(m_environment.programFolder + u"/TY_tips.dat"_s));
+    m_menus.MenuTips->setVisible(QFileInfo::exists(m_filesFolder + u"/TY_tips.dat"_s));
 
     if (m_splash)
         m_splash->hide();
@@ -90,10 +91,13 @@ bool Form1::openDataFile(const QString& path, const QString& advice)
 
 bool Form1::resolveDataLocation()
 {
+    if (!m_environment.dataFile.isEmpty())
+        return openNamedDataFile();
     const tirta::SettingKey key = location(m_environment.programFolder);
-    const QString stored = m_settings->read(key);
-    QString lookedIn = tirta::reader::displayedFolder(stored);
-    QString found = tirta::reader::findDataFile(stored);
+    // Without a stored location the file beside the program is used, else the installed one.
+    const QString stored = m_settings->read(key.section, key.key, QString());
+    QString lookedIn = tirta::reader::displayedFolder(stored.isEmpty() ? key.fallback : stored);
+    QString found = stored.isEmpty() ? m_environment.defaultDataFile() : tirta::reader::findDataFile(stored);
     // A stored file that does not open is treated as a missing one: after saying why, the program
     // asks for the folder again instead of ending at every start.
     const bool opened
@@ -108,9 +112,7 @@ bool Form1::resolveDataLocation()
             found = tirta::reader::findDataFile(lookedIn + QStringView(tirta::reader::kDataFileName));
         }
         if (found.isEmpty()) {
-            if (m_splash)
-                m_splash->close();
-            m_splash = nullptr;
+            closeSplash();
             tirta::ui::MessageBox::show(this,
                 u"Data "_s + QLatin1StringView(tirta::kProductName) + u" tidak ditemukan "_s + u"\r\n"_s
                     + u"pada direktori : "_s + lookedIn + u"."_s + u"\r\n"_s
@@ -118,19 +120,48 @@ bool Form1::resolveDataLocation()
             return false;
         }
         if (!openDataFile(found, tr("Jalankan kembali program dan pilih folder yang sesuai."))) {
-            if (m_splash)
-                m_splash->close();
-            m_splash = nullptr;
+            closeSplash();
             return false;
         }
     }
     // Only a file that opened is remembered.
-    m_dataPath = found;
-    m_displayedFolder = tirta::reader::displayedFolder(found);
+    useDataFile(found);
     m_settings->write(key, found);
     if (!m_settings->lastError().isEmpty())
         tirta::ui::MessageBox::warning(this, tirta::notSavedMessage(*m_settings));
     return true;
+}
+
+bool Form1::openNamedDataFile()
+{
+    // A file named on the command line serves this run only: nothing is asked and nothing is kept.
+    const QString found = tirta::reader::findDataFile(m_environment.dataFile);
+    if (found.isEmpty()) {
+        if (m_splash)
+            m_splash->hide();
+        tirta::ui::MessageBox::show(this,
+            u"File data tidak ditemukan:"_s + u"\r\n"_s + m_environment.dataFile, QMessageBox::Ok,
+            QMessageBox::Critical);
+    }
+    if (found.isEmpty() || !openDataFile(found, tr("Periksa file data yang disebut pada baris perintah."))) {
+        closeSplash();
+        return false;
+    }
+    useDataFile(found);
+    return true;
+}
+
+void Form1::useDataFile(const QString& path)
+{
+    m_dataPath = path;
+    m_displayedFolder = tirta::reader::displayedFolder(path);
+}
+
+void Form1::closeSplash()
+{
+    if (m_splash)
+        m_splash->close();
+    m_splash = nullptr;
 }
 
 void Form1::applyDisplaySettings(const tirta::DisplaySettings& d)
@@ -189,9 +220,7 @@ void Form1::Form_Activate()
     toggleParallelPane();
     m_ui.List1->setFocus();
     m_firstActivation = false;
-    if (m_splash)
-        m_splash->close();
-    m_splash = nullptr;
+    closeSplash();
     Q_EMIT m_events.firstActivated();
 }
 

@@ -28,6 +28,24 @@ QString findDataFile(const QString& path)
     return {};
 }
 
+QString Environment::filesFolder() const
+{
+    if (!installedFolder.isEmpty() && QFileInfo(installedFolder).isDir())
+        return installedFolder;
+    return programFolder;
+}
+
+QString Environment::defaultDataFile() const
+{
+    for (const QString& folder : { programFolder, installedFolder }) {
+        if (folder.isEmpty())
+            continue;
+        if (QString found = findDataFile(withSlash(folder) + QStringView(kDataFileName)); !found.isEmpty())
+            return found;
+    }
+    return {};
+}
+
 QString displayedFolder(const QString& path)
 {
     const qsizetype slash = path.lastIndexOf(u'/');

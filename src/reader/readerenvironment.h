@@ -10,8 +10,21 @@ namespace tirta::reader {
 /// folders; tests pass folders of their own.
 struct Environment
 {
-    QString programFolder; ///< the folder the data file is looked for in by default
+    /// The program's folder: it names the settings, and the data file is looked for there first.
+    QString programFolder;
     QString settingsFolder; ///< the folder of the settings file
+    /// The folder an installed program keeps its files in ("share/tirtamaya" beside "bin"); empty
+    /// when there is none.
+    QString installedFolder = {};
+    /// A data file named for this run only: opened instead of the stored location, which stays.
+    QString dataFile = {};
+
+    /// The folder of the files that come with the program (tips, pictures in "peta", a help file):
+    /// the installed folder when it exists, otherwise the program folder (a build folder).
+    QString filesFolder() const;
+    /// The data file of a first start (no location stored): the one in the program folder, else
+    /// the one in the installed folder; empty when neither holds one.
+    QString defaultDataFile() const;
 };
 
 /// The data file's name as the existence test spells it.

@@ -65,8 +65,8 @@ public:
     virtual QWidget* mainWindow() = 0;
     /// The data folder as the main window shows it (ending in "/").
     virtual QString dataFolderShown() const = 0;
-    /// The program's own folder, where files that come with it (tips, pictures, a help file) are
-    /// looked for.
+    /// The folder where files that come with the program (tips, pictures, a help file) are looked
+    /// for: the installed program's data folder ("share/tirtamaya"), or the program's own folder.
     virtual QString programFolder() const = 0;
     /// Shows a passage of translation 1 in the reading pane as a quotation: the book and chapter
     /// lists lose their selection and the label names the reference.

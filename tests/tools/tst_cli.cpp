@@ -1,8 +1,9 @@
 #include "inputs.h"
 
+#include "foundation/version.h"
+#include "support/commandrun.h"
 #include "support/testenv.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -10,21 +11,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Run = tirta::test::CommandRun;
 
 Run runTool(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(QString::fromUtf8(TIRTAMAYA_DATA), arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-        QString::fromLocal8Bit(process.readAllStandardError()) };
+    return tirta::test::runCommand(QString::fromUtf8(TIRTAMAYA_DATA), arguments);
 }
 
 } // namespace
@@ -40,6 +31,13 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.startsWith(u"Pemakaian: tirtamaya-data [pilihan] KATALOG KELUARAN"_s));
         QVERIFY(run.out.contains(u"--teks"_s));
+    }
+
+    void versionNamesTheProgramAndItsVersion()
+    {
+        const Run run = runTool({ u"--version"_s });
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, u"tirtamaya-data (Tirtamaya) "_s + tirta::versionNumbers() + u'\n');
     }
 
     void wrongCallsExitWithTwo_data()
