@@ -2,6 +2,7 @@
 
 #include "foundation/books.h"
 #include "foundation/reference.h"
+#include "uikit/help.h"
 #include "uikit/messagebox.h"
 #include "uikit/reader.h"
 
@@ -44,6 +45,7 @@ Form17::Form17(tirta::ui::Reader& reader, tirta::bookmarks::BookmarkFile file)
     , m_file(std::move(file))
 {
     setObjectName(u"Form17"_s);
+    tirta::ui::help::setPage(this, tirta::ui::help::page::kBookmarks);
     setWindowTitle(tr("Bookmark"));
     buildUi();
     createActions();

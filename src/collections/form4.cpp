@@ -3,6 +3,7 @@
 #include "collections/collectionwindow.h"
 #include "collections/titles.h"
 #include "foundation/datasession.h"
+#include "uikit/help.h"
 #include "uikit/reader.h"
 #include "uikit/sizing.h"
 #include "uikit/statusstrip.h"
@@ -33,6 +34,7 @@ Form4::Form4(tirta::ui::Reader& reader)
     , m_reader(reader)
 {
     setObjectName(u"Form4"_s);
+    tirta::ui::help::setPage(this, tirta::ui::help::page::kParables);
     setWindowTitle(tr("Perumpamaan Yesus"));
     buildUi();
     connectSignals();

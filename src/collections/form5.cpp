@@ -3,6 +3,7 @@
 #include "collections/collectionwindow.h"
 #include "collections/titles.h"
 #include "foundation/datasession.h"
+#include "uikit/help.h"
 #include "uikit/reader.h"
 #include "uikit/sizing.h"
 #include "uikit/statusstrip.h"
@@ -29,6 +30,7 @@ Form5::Form5(tirta::ui::Reader& reader)
     , m_reader(reader)
 {
     setObjectName(u"Form5"_s);
+    tirta::ui::help::setPage(this, tirta::ui::help::page::kProphecies);
     setWindowTitle(tr("Nubuat dan Penggenapannya di Alkitab"));
     buildUi();
     connectSignals();

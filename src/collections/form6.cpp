@@ -3,6 +3,7 @@
 #include "collections/collectionwindow.h"
 #include "collections/titles.h"
 #include "foundation/datasession.h"
+#include "uikit/help.h"
 #include "uikit/listhovertip.h"
 #include "uikit/reader.h"
 #include "uikit/sizing.h"
@@ -45,6 +46,7 @@ Form6::Form6(tirta::ui::Reader& reader)
     , m_folders { reader.dataFolderShown(), reader.programFolder() }
 {
     setObjectName(u"Form6"_s);
+    tirta::ui::help::setPage(this, tirta::ui::help::page::kMaps);
     setWindowTitle(tr("Peta Alkitab"));
     buildUi();
     connectSignals();

@@ -4,6 +4,7 @@
 #include "foundation/recordset.h"
 #include "foundation/safefile.h"
 #include "reader/readerlogic.h"
+#include "uikit/help.h"
 #include "uikit/listhovertip.h"
 #include "uikit/reader.h"
 #include "uikit/statusstrip.h"
@@ -48,6 +49,7 @@ Form11::Form11(tirta::ui::Reader& reader)
     , m_reader(reader)
 {
     setObjectName(u"Form11"_s);
+    tirta::ui::help::setPage(this, tirta::ui::help::page::kDeutero);
     setWindowTitle(tr("Deuterokanonika"));
     for (int n = 1; n <= tirta::deutero::kTranslations; ++n)
         m_names[static_cast<size_t>(n - 1)]

@@ -5,6 +5,7 @@
 #include "foundation/version.h"
 #include "reader/readerenvironment.h"
 #include "uikit/filedialog.h"
+#include "uikit/help.h"
 #include "uikit/messagebox.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,7 @@ Form15::Form15(tirta::SettingsStore& settings, const QString& folder, QWidget* p
     , m_settings(settings)
 {
     setObjectName(u"Form15"_s);
+    tirta::ui::help::setPage(this, tirta::ui::help::page::kSettings);
     setWindowTitle(tr("Pilih lokasi data"));
     auto* grid = new QGridLayout(this);
     m_ui.lblLokasi = new QLabel(tr("Lokasi data Purnaka2000.dat"), this);

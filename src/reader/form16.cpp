@@ -1,5 +1,7 @@
 #include "form16.h"
 
+#include "uikit/help.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -14,6 +16,7 @@ Form16::Form16(QLineEdit* target, QWidget* parent)
     , m_target(target)
 {
     setObjectName(u"Form16"_s);
+    tirta::ui::help::setPage(this, tirta::ui::help::page::kQueryLanguage);
     setWindowTitle(tr("Teks Pencarian"));
     auto* layout = new QVBoxLayout(this);
     m_ui.Text1 = new QPlainTextEdit(this);

@@ -1,6 +1,7 @@
 #include "form3.h"
 
 #include "search/resultfile.h"
+#include "uikit/help.h"
 #include "uikit/sizing.h"
 
 #include <QCoreApplication>
@@ -45,6 +46,7 @@ Form3::Form3(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(u"Form3"_s);
+    tirta::ui::help::setPage(this, tirta::ui::help::page::kSearch);
     buildUi();
     connectSignals();
     Form_Load();

@@ -1,6 +1,7 @@
 #include "form12.h"
 
 #include "study/dockedparts.h"
+#include "uikit/help.h"
 #include "uikit/reader.h"
 #include "uikit/sizing.h"
 #include "uikit/twips.h"
@@ -106,6 +107,7 @@ Form12::Form12(tirta::ui::Reader& reader)
     , m_reader(reader)
 {
     setObjectName(u"Form12"_s);
+    tirta::ui::help::setPage(this, tirta::ui::help::page::kPericopes);
     setWindowTitle(tr("Daftar Perikop Alkitab"));
     buildUi();
     connectSignals();

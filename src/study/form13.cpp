@@ -2,6 +2,7 @@
 
 #include "foundation/reference.h"
 #include "study/crossrefs.h"
+#include "uikit/help.h"
 #include "uikit/reader.h"
 
 #include <QFrame>
@@ -18,6 +19,7 @@ Form13::Form13(tirta::ui::Reader& reader)
     , m_reader(reader)
 {
     setObjectName(u"Form13"_s);
+    tirta::ui::help::setPage(this, tirta::ui::help::page::kCrossReferences);
     setModal(true);
     buildUi();
     connectSignals();

@@ -3,6 +3,7 @@
 #include "foundation/datasession.h"
 #include "study/themes.h"
 #include "uikit/featurewindow.h"
+#include "uikit/help.h"
 #include "uikit/reader.h"
 #include "uikit/sizing.h"
 #include "uikit/statusstrip.h"
@@ -26,6 +27,7 @@ Form18::Form18(tirta::ui::Reader& reader)
     , m_reader(reader)
 {
     setObjectName(u"Form18"_s);
+    tirta::ui::help::setPage(this, tirta::ui::help::page::kThemes);
     setWindowTitle(tr("Kumpulan Ayat-Ayat Tematik"));
     buildUi();
     createActions();

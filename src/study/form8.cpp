@@ -3,6 +3,7 @@
 #include "foundation/datasession.h"
 #include "foundation/safefile.h"
 #include "study/dockedparts.h"
+#include "uikit/help.h"
 #include "uikit/reader.h"
 #include "uikit/sizing.h"
 #include "uikit/twips.h"
@@ -58,6 +59,7 @@ Form8::Form8(tirta::ui::Reader& reader)
     , m_reader(reader)
 {
     setObjectName(u"Form8"_s);
+    tirta::ui::help::setPage(this, tirta::ui::help::page::kBookNotes);
     buildUi();
     connectSignals();
     Form_Load();

@@ -3,6 +3,7 @@
 #include "foundation/datasession.h"
 #include "foundation/safefile.h"
 #include "uikit/featurewindow.h"
+#include "uikit/help.h"
 #include "uikit/reader.h"
 #include "uikit/sizing.h"
 #include "uikit/widgets.h"
@@ -23,6 +24,7 @@ Form9::Form9(tirta::ui::Reader& reader)
     , m_reader(reader)
 {
     setObjectName(u"Form9"_s);
+    tirta::ui::help::setPage(this, tirta::ui::help::page::kDictionary);
     setWindowTitle(tr("Kamus Alkitab"));
     buildUi();
     connectSignals();
