@@ -2,7 +2,7 @@
 // the count lines inserted into them, and their names recognised in the temporary folder.
 #include "fuzzinput.h"
 
-#include "results/textfiles.h"
+#include "foundation/textdecoding.h"
 #include "search/resultfile.h"
 
 using namespace Qt::StringLiterals;
@@ -10,7 +10,7 @@ using namespace tirta;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString text = results::decodeText(fuzz::bytes(data, size));
+    const QString text = decodeText(fuzz::bytes(data, size));
     const QString syntax = search::syntaxLine(text.left(40));
     (void)search::insertCountLines(text, syntax, 12, u"00:00:01"_s, search::stopTag());
     (void)search::insertCountLines(text, u" -- Sintaks Pencarian: "_s, 0, u"00:00:00"_s, {});

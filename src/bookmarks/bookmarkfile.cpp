@@ -2,7 +2,7 @@
 
 #include "foundation/safefile.h"
 #include "foundation/tempfolder.h"
-#include "results/textfiles.h"
+#include "foundation/textdecoding.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,7 +57,7 @@ QString noteFromText(QStringView typed)
 BookmarkLists parseBookmarkFile(const QByteArray& bytes)
 {
     BookmarkLists lists;
-    const QStringList lines = tirta::results::decodeText(bytes).split(u'\n');
+    const QStringList lines = tirta::decodeText(bytes).split(u'\n');
     for (QString line : lines) {
         if (line.endsWith(u'\r'))
             line.chop(1);

@@ -24,10 +24,6 @@ TextFormat formatForFileName(const QString& fileName);
 /// with bold and colours in `options`' font.
 QByteArray encodePage(const PageText& page, TextFormat format, const rtf::WriteOptions& options);
 
-/// Text bytes as text: UTF-8 (with or without its byte order mark), UTF-16 with a byte order mark,
-/// or, when the bytes are not UTF-8, Windows-1252. Line ends are kept as stored.
-QString decodeText(const QByteArray& bytes);
-
 /// Why a text file could not be opened.
 enum class LoadError
 {

@@ -1,4 +1,5 @@
 #include "foundation/rtf.h"
+#include "foundation/textdecoding.h"
 #include "results/textfiles.h"
 #include "support/testenv.h"
 
@@ -9,6 +10,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace tirta::results;
+using tirta::decodeText;
 using tirta::rtf::Colour;
 using tirta::rtf::Run;
 
