@@ -38,7 +38,6 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTabBar>
-#include <QTextEdit>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
@@ -322,11 +321,7 @@ void Form2::Form_Activate()
 
 void Form2::adoptReadingFont()
 {
-    QWidget* main = m_reader.mainWindow();
-    const auto* pane = main ? main->findChild<QTextEdit*>(u"rtf1"_s) : nullptr;
-    if (!pane)
-        return;
-    const QString family = pane->font().family();
+    const QString family = m_reader.readingFont().family();
     for (QWidget* widget : { static_cast<QWidget*>(m_ui.rt1), static_cast<QWidget*>(m_ui.rt2),
              static_cast<QWidget*>(m_ui.List1), static_cast<QWidget*>(m_ui.lblKeterangan) }) {
         if (widget->font().family() == family)

@@ -342,16 +342,15 @@ private Q_SLOTS:
 
     void viewsTakeTheReadingPaneFont()
     {
-        auto* pane = new QTextEdit(&m_reader->window);
-        pane->setObjectName(u"rtf1"_s);
-        pane->setFont(QFont(u"Liberation Serif"_s, 14));
+        const QFont before = m_reader->font;
+        m_reader->font = QFont(u"Liberation Serif"_s, 14);
         Form2 form(*m_reader);
         QVERIFY(shown(form, u"cari"_s));
         QCOMPARE(rt1(form)->font().family(), u"Liberation Serif"_s);
         QCOMPARE(rt2(form)->font().family(), u"Liberation Serif"_s);
         QCOMPARE(list1(form)->font().family(), u"Liberation Serif"_s);
         QCOMPARE(summary(form)->font().family(), u"Liberation Serif"_s);
-        delete pane;
+        m_reader->font = before;
     }
 
     // ---- result files -------------------------------------------------------------------------
