@@ -1,6 +1,6 @@
 // Times the dictionary's lookup while typing, the work behind every keystroke in its search box,
 // over a dictionary of demo size (or the dictionary of a data file given). Run by hand, headless:
-//     QT_QPA_PLATFORM=offscreen build/bench/bench_study [data/Purnaka2000.dat]
+//     QT_QPA_PLATFORM=offscreen build/bench/bench_dictionary [data/Purnaka2000.dat]
 #include "foundation/datasession.h"
 #include "study/dictionary.h"
 #include "study/form9.h"
