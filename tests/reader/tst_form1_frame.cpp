@@ -1,214 +1,106 @@
-#include "reader/form1.h"
 #include "reader/searchbar.h"
 #include "reader/toolbarband.h"
-#include "support/readerharness.h"
-#include "support/samplebible.h"
+#include "support/readerwindow.h"
 #include "support/testenv.h"
-#include "uikit/filedialog.h"
-#include "uikit/messagebox.h"
-#include "uikit/widgets.h"
+#include "uikit/statusstrip.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTextEdit>
 #include <QToolButton>
-#include <QtTest>
 
 using namespace Qt::StringLiterals;
+using tirta::reader::ToolbarBand;
+using tirta::test::ReaderWindow;
 using tirta::ui::named;
+
+namespace {
+
+/// The bands of the window that are shown, top to bottom.
+QStringList visibleBands(Form1& form)
+{
+    QStringList shown;
+    for (const char* band : { "toolbarBand", "picSearchBar", "Frame1", "picStatusBar", "RestoreBar" }) {
+        if (named<QWidget>(&form, band)->isVisible())
+            shown << QLatin1StringView(band);
+    }
+    return shown;
+}
+
+/// The sample Bible whose menu switches turn the features `off` off.
+tirta::test::FixtureBuilder bibleWithout(const QStringList& off)
+{
+    auto builder = tirta::test::sampleBible();
+    for (const QString& key : off)
+        builder.row(u"UsysMenu"_s, { { u"NamaMenu"_s, key }, { u"Aktif"_s, false } });
+    return builder;
+}
+
+} // namespace
 
 class Form1FrameTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<tirta::test::ReaderHarness> m_harness;
-
-    std::unique_ptr<Form1> openReader(const tirta::test::FixtureBuilder& builder = tirta::test::sampleBible())
-    {
-        return m_harness->open(builder);
-    }
-
-    static QAction* action(Form1& form, const QString& name) { return form.findChild<QAction*>(name); }
-
-    static QStringList visibleBands(Form1& form)
-    {
-        QStringList shown;
-        for (const char* band : { "toolbarBand", "picSearchBar", "Frame1", "picStatusBar", "RestoreBar" }) {
-            if (named<QWidget>(&form, band)->isVisible())
-                shown << QLatin1StringView(band);
-        }
-        return shown;
-    }
-
 private Q_SLOTS:
-    void init() { m_harness = std::make_unique<tirta::test::ReaderHarness>(); }
-
-    void everyMenuItemIsThereWithItsCaption_data()
+    // What the data file switches off is hidden; what other libraries provide waits for them; the
+    // reader's own items work at once.
+    void featuresFollowTheDataFileAndTheirLibraries()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        const QList<std::pair<const char*, const char*>> items {
-            { "MenuPerikop", "Daftar Perikop Alkitab" },
-            { "MenuKeterangan", "Keterangan Alkitab" },
-            { "MenuPengantar", "Pengantar Kitab" },
-            { "MenuPerumpamaan", "Daftar Perumpamaan Yesus" },
-            { "MenuNubuat", "Daftar Nubuat dan Penggenapan" },
-            { "MenuPeta", "Peta Alkitab" },
-            { "MenuKamus", "Kamus Alkitab" },
-            { "MenuTematik", "Ayat-ayat Tematik" },
-            { "menuPadanan", "Padanan Alkitab" },
-            { "MenuHasil", "Jendela Hasil Pencarian" },
-            { "MenuDaftar", "Daftar Hasil Pencarian" },
-            { "MenuClipBook", "ClipBook" },
-            { "MenuTips", "Tip Penggunaan Program" },
-            { "MenuSettingFont", "Ubah Ukuran dan Jenis Font..." },
-            { "MenuPencarianOptimal", "Pencarian Optimal" },
-            { "MenuPencarianHapus", "Hapus Hasil Pencarian saat keluar dari program" },
-            { "menuSettingLokasiData", "Lokasi Data..." },
-            { "menuSettingSimpan", "Selalu simpan setting program" },
-            { "menuToolbarTY", "Toolbar Khas TY" },
-            { "MenuSettingTerpisah", "Tampilkan Pengantar di Jendela Terpisah" },
-            { "MenuShowTip", "Tampilkan Tip di Awal Program" },
-            { "menuSettingNormal", "Tampilan Normal" },
-            { "menuSettingToolbar", "Tampilkan Toolbar" },
-            { "menuSettingPencarian", "Tampilkan Kotak Pencarian" },
-            { "menuSettingKitab", "Tampilkan Daftar Kitab" },
-            { "menuSettingStatus", "Tampilkan Status Bar" },
-            { "MenuHelp", "Panduan Program" },
-            { "MenuAbout", "Tentang Tirtamaya" },
-            { "menuEtika", "Etika Pengutipan Alkitab" },
-            { "menuHakCipta", "Hak Cipta" },
-            { "MenuBookmark", "Bookmark" },
-            { "MenuPilihSemua", "Pilih Semua" },
-            { "MenuPilihAyat", "Pilih ayat" },
-            { "menuCopy", "Copy" },
-            { "MenuCopyClipBook", "Copy ke ClipBook" },
-            { "menuPadananPilihSemua", "Pilih Semua" },
-            { "menuCopyPadanan", "Copy ke ClipBook" },
-            { "menuPadananSeluruh", "Tampilkan Seluruh Pasal" },
-        };
-        for (const auto& [name, caption] : items)
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption);
-    }
-    void everyMenuItemIsThereWithItsCaption()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        auto form = openReader();
-        QVERIFY(form);
-        QAction* item = action(*form, name);
-        QVERIFY2(item, qPrintable(name));
-        QCOMPARE(item->text(), caption);
-    }
-
-    void itemsOfThisProgramAreAvailable_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const char* name : { "MenuAbout", "MenuSettingFont", "menuSettingLokasiData", "MenuHasil",
+        auto builder = bibleWithout({ u"Peta"_s, u"Commentary"_s });
+        builder.row(u"UsysMenu"_s, { { u"NamaMenu"_s, u"Kamus"_s }, { u"Aktif"_s, true } });
+        ReaderWindow reader;
+        QVERIFY(reader.open(builder));
+        QVERIFY(!reader.action("MenuPeta")->isVisible());
+        QVERIFY(!reader.action("MenuCommentary")->isVisible());
+        QVERIFY(reader.action("MenuKamus")->isVisible());
+        QVERIFY(reader.action("MenuPerikop")->isVisible()); // not mentioned: offered
+        // The sample file has themes and a third deuterocanonical column without text.
+        QVERIFY(reader.action("MenuTematik")->isVisible());
+        QVERIFY(!reader.action("MenuDeutero3")->isVisible());
+        for (const char* own : { "MenuAbout", "MenuSettingFont", "menuSettingLokasiData", "MenuHasil",
                  "MenuDaftar", "MenuClipBook", "menuPadanan", "MenuPencarianOptimal", "MenuPencarianHapus",
                  "menuSettingSimpan", "menuToolbarTY", "menuSettingToolbar", "menuSettingPencarian",
                  "menuSettingKitab", "menuSettingStatus", "MenuPilihSemua", "MenuPilihAyat" })
-            QTest::newRow(name) << QString::fromLatin1(name);
-    }
-    void itemsOfThisProgramAreAvailable()
-    {
-        QFETCH(QString, name);
-        auto form = openReader();
-        QVERIFY(form);
-        QVERIFY(action(*form, name)->isEnabled());
-        QVERIFY(action(*form, name)->isVisible());
-    }
+            QVERIFY2(reader.action(own)->isEnabled() && reader.action(own)->isVisible(), own);
 
-    void menuBarCaptionsCarryTheirAccelerators()
-    {
-        auto form = openReader();
-        QVERIFY(form);
-        QStringList captions;
-        for (QAction* top : form->menuBar()->actions())
-            captions << top->text();
-        QCOMPARE(captions,
-            QStringList({ u"&Alkitab"_s, u"&Deuterokanonika"_s, u"A&rtikel"_s, u"&Lihat"_s, u"&Setting"_s,
-                u"&Tampilan"_s, u"Info"_s }));
-    }
-
-    void switchedOffFeaturesAreHidden()
-    {
-        auto builder = tirta::test::sampleBible();
-        builder.row(u"UsysMenu"_s, { { u"NamaMenu"_s, u"Peta"_s }, { u"Aktif"_s, false } });
-        builder.row(u"UsysMenu"_s, { { u"NamaMenu"_s, u"Kamus"_s }, { u"Aktif"_s, true } });
-        builder.row(u"UsysMenu"_s, { { u"NamaMenu"_s, u"Commentary"_s }, { u"Aktif"_s, false } });
-        auto form = openReader(builder);
-        QVERIFY(form);
-        QVERIFY(!action(*form, u"MenuPeta"_s)->isVisible());
-        QVERIFY(!action(*form, u"MenuCommentary"_s)->isVisible());
-        QVERIFY(action(*form, u"MenuKamus"_s)->isVisible());
-        QVERIFY(action(*form, u"MenuPerikop"_s)->isVisible()); // not mentioned: offered
-        // The sample file has themes and a third deuterocanonical column without text.
-        QVERIFY(action(*form, u"MenuTematik"_s)->isVisible());
-        QVERIFY(!action(*form, u"MenuDeutero3"_s)->isVisible());
-        auto* band = named<tirta::reader::ToolbarBand>(form.get(), "toolbarBand");
-        QCOMPARE(band->featureMark(6), u"_NON_AKTIF"_s);
-        QVERIFY(!named<QWidget>(form.get(), "ToolButton_6")->isEnabled());
-        QVERIFY(!named<QWidget>(form.get(), "blueBtn_6")->isEnabled());
-        QVERIFY(named<QWidget>(form.get(), "ToolButton_1")->isEnabled());
-    }
-
-    void featureButtonsFollowTheLibrariesAndTheSwitches()
-    {
-        auto builder = tirta::test::sampleBible();
-        builder.row(u"UsysMenu"_s, { { u"NamaMenu"_s, u"Peta"_s }, { u"Aktif"_s, false } });
-        auto form = openReader(builder);
-        QVERIFY(form);
-        auto* dictionary = form->featureAction(tirta::ui::Feature::Kamus);
-        auto* maps = form->featureAction(tirta::ui::Feature::Peta);
         // Nothing installed: every feature waits, whatever the data file says.
+        QAction* dictionary = reader.form().featureAction(tirta::ui::Feature::Kamus);
         QVERIFY(!dictionary->isEnabled());
-        QVERIFY(!named<QWidget>(form.get(), "ToolButton_7")->isEnabled());
-
+        QVERIFY(!reader.control<QToolButton>("ToolButton_7")->isEnabled());
+        QVERIFY(reader.control<QToolButton>("ToolButton_1")->isEnabled());
         QSignalSpy opened(dictionary, &QAction::triggered);
         dictionary->setEnabled(true);
-        maps->setEnabled(true);
-        QVERIFY(named<QWidget>(form.get(), "ToolButton_7")->isEnabled());
-        QVERIFY(named<QWidget>(form.get(), "blueBtn_7")->isEnabled());
-        named<QToolButton>(form.get(), "ToolButton_7")->click();
+        reader.form().featureAction(tirta::ui::Feature::Peta)->setEnabled(true);
+        QVERIFY(reader.control<QToolButton>("ToolButton_7")->isEnabled());
+        reader.control<QToolButton>("ToolButton_7")->click();
         QCOMPARE(opened.count(), 1);
         // A feature the data file switches off keeps its button off even when installed.
-        QVERIFY(!named<QWidget>(form.get(), "ToolButton_6")->isEnabled());
+        QVERIFY(!reader.control<QToolButton>("ToolButton_6")->isEnabled());
     }
 
     void followersHearOfBooksChaptersAndTheEnd()
     {
-        auto form = openReader();
-        QVERIFY(form);
-        tirta::ui::ReaderEvents& events = form->events();
+        ReaderWindow reader;
+        QVERIFY(reader.open());
+        tirta::ui::ReaderEvents& events = reader.form().events();
         QSignalSpy books(&events, &tirta::ui::ReaderEvents::bookChanged);
         QSignalSpy chapters(&events, &tirta::ui::ReaderEvents::chapterChanged);
         QSignalSpy ending(&events, &tirta::ui::ReaderEvents::unloading);
-        named<QListWidget>(form.get(), "List1")->setCurrentRow(1);
+        reader.control<QListWidget>("List1")->setCurrentRow(1);
         QCOMPARE(books.count(), 1);
         QCOMPARE(books.at(0).at(0).toString(), u"Keluaran"_s);
-        QCOMPARE(form->currentBook(), u"Keluaran"_s);
+        QCOMPARE(reader.form().currentBook(), u"Keluaran"_s);
         QCOMPARE(chapters.last().at(0).toString(), u"Keluaran"_s);
         QCOMPARE(chapters.last().at(1).toInt(), 1);
 
         QString reference = u"Kejadian#2:1"_s;
-        form->JumpLocation(reference);
+        reader.form().JumpLocation(reference);
         QCOMPARE(chapters.last().at(1).toInt(), 2);
-        QCOMPARE(form->currentChapter(), 2);
+        QCOMPARE(reader.form().currentChapter(), 2);
         QCOMPARE(ending.count(), 0);
-        form->close();
+        reader.close();
         QCOMPARE(ending.count(), 1);
     }
 
@@ -229,40 +121,22 @@ private Q_SLOTS:
         QFETCH(QStringList, off);
         QFETCH(bool, artikel);
         QFETCH(bool, deutero);
-        auto builder = tirta::test::sampleBible();
-        for (const QString& key : off)
-            builder.row(u"UsysMenu"_s, { { u"NamaMenu"_s, key }, { u"Aktif"_s, false } });
-        auto form = openReader(builder);
-        QVERIFY(form);
-        QCOMPARE(named<QMenu>(form.get(), "MenuArtikel")->menuAction()->isVisible(), artikel);
-        QCOMPARE(named<QMenu>(form.get(), "MenuDeuterokanonika")->menuAction()->isVisible(), deutero);
-        QVERIFY(named<QMenu>(form.get(), "MenuVersi")->menuAction()->isVisible());
-    }
-
-    // The book name beside the list goes when the book panel does (F11), not staying over the text.
-    void theBookNameTipGoesWithTheBookPanel()
-    {
-        auto form = openReader();
-        QVERIFY(form);
-        auto* books = named<QListWidget>(form.get(), "List1");
-        const QPoint row = books->visualItemRect(books->item(0)).center();
-        QMouseEvent move(QEvent::MouseMove, row, books->viewport()->mapToGlobal(row), Qt::NoButton,
-            Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(books->viewport(), &move);
-        auto* tip = named<QLabel>(form.get(), "Label3");
-        QVERIFY(tip->isVisible());
-        action(*form, u"enlargedView"_s)->trigger();
-        QVERIFY(!tip->isVisible());
+        ReaderWindow reader;
+        QVERIFY(reader.open(bibleWithout(off)));
+        QCOMPARE(named<QMenu>(&reader.form(), "MenuArtikel")->menuAction()->isVisible(), artikel);
+        QCOMPARE(named<QMenu>(&reader.form(), "MenuDeuterokanonika")->menuAction()->isVisible(), deutero);
+        QVERIFY(named<QMenu>(&reader.form(), "MenuVersi")->menuAction()->isVisible());
     }
 
     // At every width the window allows, no control of the search bar lies over another or is
-    // squeezed below the width its caption needs, and the bar lies inside its band.
-    void searchBarKeepsEveryCaptionWhole()
+    // squeezed below the width its caption needs, and the bar lies inside its band. A window made
+    // smaller than that snaps to the least it allows.
+    void aNarrowWindowKeepsEveryCaptionWhole()
     {
-        auto form = openReader();
-        QVERIFY(form);
-        auto* band = named<QWidget>(form.get(), "picSearchBar");
-        auto* bar = named<QWidget>(form.get(), "SearchBar");
+        ReaderWindow reader;
+        QVERIFY(reader.open());
+        auto* band = reader.control<QWidget>("picSearchBar");
+        auto* bar = reader.control<QWidget>("SearchBar");
         const auto problem = [&]() -> QString {
             if (!band->rect().contains(bar->geometry()))
                 return u"the bar leaves its band"_s;
@@ -279,123 +153,104 @@ private Q_SLOTS:
             }
             return {};
         };
+        Form1& form = reader.form();
         for (const int width : { 750, 400, 640, 750, 400 }) {
-            form->resize(width, 480);
-            QTRY_COMPARE(form->width(), width);
+            form.resize(width, 480);
+            QTRY_COMPARE(form.width(), width);
             QTRY_COMPARE(problem(), QString());
         }
+        form.resize(405, 600);
+        QTRY_COMPARE(form.width(), 400);
+        QCOMPARE(form.height(), 600);
+        form.resize(500, 385);
+        QTRY_COMPARE(form.height(), 380);
+        QCOMPARE(form.width(), 500);
+        form.resize(640, 480);
+        QTRY_COMPARE(form.size(), QSize(640, 480));
     }
 
     void toolbarFollowsTheViewMenu()
     {
-        auto form = openReader();
-        QVERIFY(form);
-        auto* band = named<tirta::reader::ToolbarBand>(form.get(), "toolbarBand");
+        ReaderWindow reader;
+        QVERIFY(reader.open());
+        auto* band = reader.control<ToolbarBand>("toolbarBand");
         QVERIFY(band->isBlueStyle()); // the first start uses the blue bar
-        action(*form, u"menuToolbarTY"_s)->trigger();
+        reader.action("menuToolbarTY")->trigger();
         QVERIFY(!band->isBlueStyle());
-        QVERIFY(named<QWidget>(form.get(), "Picture1")->isVisible());
-        QVERIFY(!named<QWidget>(form.get(), "blueBar")->isVisible());
+        QVERIFY(reader.control<QWidget>("Picture1")->isVisible());
+        QVERIFY(!reader.control<QWidget>("blueBar")->isVisible());
 
         band->openDropDown();
         QTRY_VERIFY(band->isDropDownOpen());
-        auto* verseBox = named<QComboBox>(form.get(), "Combo1");
-        Q_EMIT verseBox->activated(2);
+        Q_EMIT reader.control<QComboBox>("Combo1")->activated(2);
         QVERIFY(!band->isDropDownOpen());
 
         // Button 1 shows and hides the parallel pane.
-        auto* parallel = named<QTextEdit>(form.get(), "rtf2");
+        auto* parallel = reader.control<QTextEdit>("rtf2");
+        auto* button = reader.control<QToolButton>("ToolButton_1");
         QVERIFY(!parallel->isVisible());
-        named<QToolButton>(form.get(), "ToolButton_1")->click();
+        button->click();
         QVERIFY(parallel->isVisible());
-        QVERIFY(action(*form, u"menuPadanan"_s)->isChecked());
-        named<QToolButton>(form.get(), "ToolButton_1")->click();
+        QVERIFY(reader.action("menuPadanan")->isChecked());
+        button->click();
         QVERIFY(!parallel->isVisible());
 
         // The status bar names the button under the pointer.
-        auto* status = named<QLabel>(form.get(), "labelStatus");
-        QCOMPARE(status->text(), u"Program Tirtamaya  2.0.0 "_s);
+        auto* status = named<QLabel>(&reader.form(), "labelStatus");
+        QCOMPARE(status->text(), tirta::ui::mainStatusIdleText());
+        QTest::mouseMove(button);
+        QTRY_COMPARE(status->text(), u"Padanan Ayat"_s);
     }
 
     void enlargedViewRestoresExactlyTheBandsThatWereShown()
     {
-        auto form = openReader();
-        QVERIFY(form);
-        QCOMPARE(visibleBands(*form),
-            QStringList({ u"toolbarBand"_s, u"picSearchBar"_s, u"Frame1"_s, u"picStatusBar"_s }));
-        action(*form, u"menuSettingPencarian"_s)->trigger(); // hide the search bar
-        action(*form, u"menuSettingStatus"_s)->trigger(); // and the status bar
-        const QStringList before = visibleBands(*form);
-        QCOMPARE(before, QStringList({ u"toolbarBand"_s, u"Frame1"_s }));
+        ReaderWindow reader;
+        QVERIFY(reader.open());
+        Form1& form = reader.form();
+        const QStringList all { u"toolbarBand"_s, u"picSearchBar"_s, u"Frame1"_s, u"picStatusBar"_s };
+        QCOMPARE(visibleBands(form), all);
+        // The book name beside the list goes with the book panel, not staying over the text.
+        auto* books = reader.control<QListWidget>("List1");
+        const QPoint row = books->visualItemRect(books->item(0)).center();
+        QMouseEvent move(QEvent::MouseMove, row, books->viewport()->mapToGlobal(row), Qt::NoButton,
+            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(books->viewport(), &move);
+        QVERIFY(reader.control<QLabel>("Label3")->isVisible());
+        QTest::keyClick(&form, Qt::Key_F11);
+        QCOMPARE(visibleBands(form), QStringList { u"RestoreBar"_s });
+        QVERIFY(!reader.control<QLabel>("Label3")->isVisible());
+        QTest::keyClick(&form, Qt::Key_F11);
+        QCOMPARE(visibleBands(form), all);
 
-        QTest::keyClick(form.get(), Qt::Key_F11);
-        QCOMPARE(visibleBands(*form), QStringList { u"RestoreBar"_s });
-        QTest::keyClick(form.get(), Qt::Key_F11);
-        QCOMPARE(visibleBands(*form), before);
-
-        QTest::keyClick(form.get(), Qt::Key_F11);
-        named<QPushButton>(form.get(), "rbCommand")->click();
-        QCOMPARE(visibleBands(*form), before);
-    }
-
-    void normalViewItemIsOnlyOfferedWhenSomethingIsHidden()
-    {
-        auto form = openReader();
-        QVERIFY(form);
-        QMenu* view = form->findChild<QMenu*>(u"menuTampilan"_s);
-        Q_EMIT view->aboutToShow();
-        QVERIFY(!action(*form, u"menuSettingNormal"_s)->isEnabled());
-        action(*form, u"menuSettingKitab"_s)->trigger();
-        QVERIFY(!named<QGroupBox>(form.get(), "Frame1")->isVisible());
-        Q_EMIT view->aboutToShow();
-        QVERIFY(action(*form, u"menuSettingNormal"_s)->isEnabled());
-        // The status bar does not count.
-        action(*form, u"menuSettingKitab"_s)->trigger();
-        action(*form, u"menuSettingStatus"_s)->trigger();
-        Q_EMIT view->aboutToShow();
-        QVERIFY(!action(*form, u"menuSettingNormal"_s)->isEnabled());
-    }
-
-    void aSmallWindowSnapsToItsMinimum()
-    {
-        auto form = openReader();
-        QVERIFY(form);
-        form->resize(405, 600);
-        QTRY_COMPARE(form->width(), 400);
-        QCOMPARE(form->height(), 600);
-        form->resize(500, 385);
-        QTRY_COMPARE(form->height(), 380);
-        QCOMPARE(form->width(), 500);
-        form->resize(640, 480);
-        QTRY_COMPARE(form->size(), QSize(640, 480));
-    }
-
-    void parallelPaneStateIsKept()
-    {
-        {
-            auto form = openReader();
-            QVERIFY(form);
-            QVERIFY(!named<QTextEdit>(form.get(), "rtf2")->isVisible());
-            action(*form, u"menuSettingSimpan"_s)->setChecked(true);
-            action(*form, u"menuPadanan"_s)->trigger();
-            QVERIFY(named<QTextEdit>(form.get(), "rtf2")->isVisible());
-            form->close();
-        }
-        auto form = openReader();
-        QVERIFY(form);
-        QVERIFY(named<QTextEdit>(form.get(), "rtf2")->isVisible());
-        QVERIFY(action(*form, u"menuPadanan"_s)->isChecked());
-        action(*form, u"menuPadanan"_s)->trigger();
-        QVERIFY(!named<QTextEdit>(form.get(), "rtf2")->isVisible());
+        // "Tampilan Normal" is offered only when a band other than the status bar is hidden.
+        const auto normalViewOffered = [&] {
+            Q_EMIT named<QMenu>(&form, "menuTampilan")->aboutToShow();
+            return reader.action("menuSettingNormal")->isEnabled();
+        };
+        QVERIFY(!normalViewOffered());
+        reader.action("menuSettingStatus")->trigger();
+        QVERIFY(!normalViewOffered());
+        reader.action("menuSettingKitab")->trigger();
+        QVERIFY(normalViewOffered());
+        reader.action("menuSettingPencarian")->trigger();
+        const QStringList before = visibleBands(form);
+        QCOMPARE(before, QStringList { u"toolbarBand"_s });
+        QTest::keyClick(&form, Qt::Key_F11);
+        QCOMPARE(visibleBands(form), QStringList { u"RestoreBar"_s });
+        QTest::keyClick(&form, Qt::Key_F11);
+        QCOMPARE(visibleBands(form), before);
+        QTest::keyClick(&form, Qt::Key_F11);
+        reader.control<QPushButton>("rbCommand")->click();
+        QCOMPARE(visibleBands(form), before);
     }
 
     void searchBarGoesBackHome()
     {
-        auto form = openReader();
-        QVERIFY(form);
-        form->resize(1000, 600);
-        auto* bar = named<tirta::reader::DraggableBar>(form.get(), "SearchBar");
-        auto* reset = named<QToolButton>(form.get(), "cmdResetPos");
+        ReaderWindow reader;
+        QVERIFY(reader.open());
+        reader.form().resize(1000, 600);
+        auto* bar = reader.control<tirta::reader::DraggableBar>("SearchBar");
+        auto* reset = reader.control<QToolButton>("cmdResetPos");
         QTRY_VERIFY(bar->parentWidget()->width() > bar->width());
         QVERIFY(!reset->isVisible());
         const QPoint grip(bar->width() - 2, bar->height() / 2);
@@ -423,30 +278,30 @@ private Q_SLOTS:
         QTest::newRow("normal") << false;
         QTest::newRow("maximized") << true;
     }
-
     void sideBySideUsesThreeFifthsOfTheScreen()
     {
         QFETCH(bool, maximized);
-        auto form = openReader();
-        QVERIFY(form);
+        ReaderWindow reader;
+        QVERIFY(reader.open());
+        Form1& form = reader.form();
         QWidget side;
-        form->RecordWindowSize();
-        const QSize recorded = form->size();
+        form.RecordWindowSize();
+        const QSize recorded = form.size();
         if (maximized)
-            form->showMaximized();
-        form->arrangeSideBySide(&side);
-        QVERIFY(!form->isMaximized());
-        QCOMPARE(form->height(), recorded.height());
+            form.showMaximized();
+        form.arrangeSideBySide(&side);
+        QVERIFY(!form.isMaximized());
+        QCOMPARE(form.height(), recorded.height());
         // The outer frames share the screen: three fifths, the rest beside, touching.
-        const QRect screen = form->screen()->availableGeometry();
-        QCOMPARE(form->frameGeometry().width(), screen.width() * 6 / 10);
-        QCOMPARE(side.frameGeometry().x(), form->frameGeometry().right() + 1);
+        const QRect screen = form.screen()->availableGeometry();
+        QCOMPARE(form.frameGeometry().width(), screen.width() * 6 / 10);
+        QCOMPARE(side.frameGeometry().x(), form.frameGeometry().right() + 1);
         QCOMPARE(side.frameGeometry().right(), screen.right());
-        QCOMPARE(form->frameGeometry().x(), screen.x());
-        QCOMPARE(side.height(), form->height());
+        QCOMPARE(form.frameGeometry().x(), screen.x());
+        QCOMPARE(side.height(), form.height());
         QVERIFY(side.isVisible());
-        form->restoreRecordedSize();
-        QCOMPARE(form->size(), recorded);
+        form.restoreRecordedSize();
+        QCOMPARE(form.size(), recorded);
     }
 };
 

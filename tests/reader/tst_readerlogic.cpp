@@ -77,7 +77,6 @@ private Q_SLOTS:
         QTest::newRow("a word") << 4 << 9 << u"satu."_s;
         QTest::newRow("backwards") << 9 << 4 << u"satu."_s;
         QTest::newRow("a verse line with its break") << 10 << 19 << u"1:2 dua."_s;
-        QTest::newRow("from the very start") << 0 << 3 << u"1:1"_s;
         QTest::newRow("two lines") << 0 << 19 << u"1:1 satu.\n1:2 dua."_s;
         QTest::newRow("past the end") << 10 << 99 << u"1:2 dua.\n1:3 tiga."_s;
     }
