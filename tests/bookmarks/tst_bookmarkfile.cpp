@@ -11,14 +11,9 @@
 
 using namespace Qt::StringLiterals;
 using namespace tirta::bookmarks;
+using tirta::test::fileBytes;
 
 namespace {
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
 
 BookmarkLists twoBookmarks()
 {
@@ -63,7 +58,7 @@ private Q_SLOTS:
     {
         BookmarkFile file(folder(), m_dir->filePath(u"tmp"_s));
         QVERIFY(file.save(twoBookmarks()).ok());
-        QCOMPARE(contents(file.path()), kTwoBookmarks);
+        QCOMPARE(fileBytes(file.path()), kTwoBookmarks);
         QCOMPARE(QFile::permissions(folder()) & QFile::Permissions(0x0077), QFile::Permissions());
         BookmarkLists read;
         QVERIFY(file.load(read).ok());
@@ -90,7 +85,7 @@ private Q_SLOTS:
         BookmarkLists one;
         one.append(u"lama"_s, u"Kitab1~~~~TB"_s, u"Kejadian#1:1"_s);
         QVERIFY(file.save(one).ok());
-        const QByteArray old = contents(file.path());
+        const QByteArray old = fileBytes(file.path());
 
         // A full disk.
         FileResult full;
@@ -99,7 +94,7 @@ private Q_SLOTS:
             full = file.save(twoBookmarks());
         }
         QCOMPARE(full.error, FileError::Unwritable);
-        QCOMPARE(contents(file.path()), old);
+        QCOMPARE(fileBytes(file.path()), old);
 
         // A folder that cannot be made: its name is taken by a file.
         QVERIFY(tirta::writeFileWhole(m_dir->filePath(u"blocked"_s), "x"));
@@ -122,14 +117,14 @@ private Q_SLOTS:
         QVERIFY(tirta::writeFileWhole(file.leftoverPath(), kTwoBookmarks));
         QVERIFY(file.adoptLeftover().ok());
         QVERIFY(!QFile::exists(file.leftoverPath()));
-        QCOMPARE(contents(file.path()), kTwoBookmarks);
+        QCOMPARE(fileBytes(file.path()), kTwoBookmarks);
         QVERIFY(file.adoptLeftover().ok());
-        QCOMPARE(contents(file.path()), kTwoBookmarks);
+        QCOMPARE(fileBytes(file.path()), kTwoBookmarks);
 
         // Lines of both are kept, those already in the data folder first.
         QVERIFY(tirta::writeFileWhole(file.leftoverPath(), "baru#@#Kitab1~~~~TB#@#Roma#5:8\r\n"));
         QVERIFY(file.adoptLeftover().ok());
-        QCOMPARE(contents(file.path()), kTwoBookmarks + "baru#@#Kitab1~~~~TB#@#Roma#5:8\r\n");
+        QCOMPARE(fileBytes(file.path()), kTwoBookmarks + "baru#@#Kitab1~~~~TB#@#Roma#5:8\r\n");
     }
 };
 
