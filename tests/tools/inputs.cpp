@@ -47,14 +47,26 @@ bool SmallInputs::write(const QString& file, const QString& from, const QString&
             "[Menu]\n"
             "Perikop = 0\n"
             "Pengantar = 0\n"
-            "Perumpamaan = 0\n"
+            "Perumpamaan = 1\n"
             "Peta = 0\n"
             "Kamus = 0\n"
             "Nubuat = 0\n"
             "Commentary = 0\n"
             "Deuterokanonika = 1\n"
             "Keterangan = 0\n"
-            "Tematik = 0\n"_s },
+            "Tematik = 0\n"
+            "\n"
+            "[Kitab]\n"
+            "Perikop = perikop.txt\n"
+            "Referensi = referensi.txt\n"
+            "Survai = 1\n"
+            "CiriKhas = 1\n"
+            "\n"
+            "[Perumpamaan]\n"
+            "Berkas = umpama.txt\n"
+            "\n"
+            "[Tip]\n"
+            "Berkas = tip.txt\n"_s },
         { u"ayat-satu.txt"_s,
             u"# Terjemahan satu: kode, pasal, ayat, teks\n"
             "Gen\t1\t1\tPada mulanya Allah menciptakan langit dan bumi.\n"
@@ -101,6 +113,10 @@ bool SmallInputs::write(const QString& file, const QString& from, const QString&
         { u"hakcipta-dua.txt"_s, u"Baris satu\nBaris dua\n\n"_s },
         { u"etika.txt"_s, u"Kutiplah apa adanya.\nSebutkan sumbernya.\n"_s },
         { u"tentang.txt"_s, u"Data kecil untuk uji.\n"_s },
+        { u"perikop.txt"_s, u"Kasih Allah == Yohanes 3:16-17\nPenciptaan == Kejadian 1:1-2\n"_s },
+        { u"referensi.txt"_s, u"Yohanes 3:16 == Kejadian 1:1, Kejadian 1:2\n"_s },
+        { u"umpama.txt"_s, u"Kasih | - | - | - | Yohanes 3:16-17\n"_s },
+        { u"tip.txt"_s, u"Tip satu.\nTip dua.\n"_s },
     };
 
     if (!file.isEmpty()) {
@@ -110,10 +126,18 @@ bool SmallInputs::write(const QString& file, const QString& from, const QString&
         it->second.replace(from, to);
     }
     for (const auto& [name, content] : files) {
-        if (writeInput(folder, name, content).isEmpty())
+        if (writeInput(folder(), name, content).isEmpty())
             return false;
     }
     return true;
+}
+
+bool SmallInputs::build(
+    const QString& output, databuilder::BuildReport* report, databuilder::Diagnostics* diagnostics) const
+{
+    const std::optional<databuilder::Catalogue> read
+        = databuilder::Catalogue::read(catalogue(), {}, diagnostics);
+    return read && databuilder::DataBuilder(*read).build(output, report, diagnostics);
 }
 
 int lineOf(const QString& path, const QString& text, Occurrence which)

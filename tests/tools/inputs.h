@@ -1,20 +1,28 @@
 #pragma once
 
+#include "tools/databuilder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 namespace tirta::test {
+
+/// Writes a file into a folder and returns its path (empty when it could not).
+inline QString writeInput(const QString& folder, const QString& name, const QByteArray& content)
+{
+    const QString path = QDir(folder).filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
+        return {};
+    return path;
+}
 
 /// Writes a UTF-8 text file into a folder and returns its path (empty when it could not).
 inline QString writeInput(const QString& folder, const QString& name, const QString& content)
 {
-    const QString path = QDir(folder).filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return {};
-    file.write(content.toUtf8());
-    return path;
+    return writeInput(folder, name, content.toUtf8());
 }
 
 /// The whole content of a file, or an empty array when there is none.
@@ -33,17 +41,27 @@ enum class Occurrence
 /// The 1-based number of the first (or last) line of a file that contains `text`, or -1.
 int lineOf(const QString& path, const QString& text, Occurrence which = Occurrence::First);
 
-/// A complete set of small builder inputs: a catalogue with two translations (a verse file and a
-/// module dump), one deuterocanonical translation, information pages and menu switches. Tests
-/// write it, then change the one thing they are about.
-struct SmallInputs
+/// A complete set of small builder inputs in a temporary folder of their own: a catalogue with two
+/// translations (a verse file and a module dump), one deuterocanonical translation, information
+/// pages, menu switches and a little study material. Tests write it, then change the one thing
+/// they are about.
+class SmallInputs
 {
-    QString folder;
-
-    QString catalogue() const { return QDir(folder).filePath(QStringLiteral("katalog.txt")); }
+public:
+    QString folder() const { return m_dir.path(); }
+    /// A path in the folder: one of the inputs, or an output beside them.
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString catalogue() const { return path(QStringLiteral("katalog.txt")); }
 
     /// Writes every file; with `file` given, its text `from` becomes `to` first (false when absent).
     bool write(const QString& file = {}, const QString& from = {}, const QString& to = {}) const;
+
+    /// Reads the catalogue and builds `output` from it; false, and why in `diagnostics`, when refused.
+    bool build(
+        const QString& output, databuilder::BuildReport* report, databuilder::Diagnostics* diagnostics) const;
+
+private:
+    QTemporaryDir m_dir;
 };
 
 } // namespace tirta::test
