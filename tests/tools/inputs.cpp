@@ -8,7 +8,7 @@ namespace tirta::test {
 
 using namespace Qt::StringLiterals;
 
-bool SmallInputs::write(const QString& file, const QString& from, const QString& to) const
+bool SmallInputs::write(const std::vector<Change>& changes) const
 {
     QString secondNames = u"# Nama kitab Perjanjian Baru terjemahan dua\n"_s;
     for (const databuilder::BookEntry& book : databuilder::bibleBooks()) {
@@ -119,14 +119,14 @@ bool SmallInputs::write(const QString& file, const QString& from, const QString&
         { u"tip.txt"_s, u"Tip satu.\nTip dua.\n"_s },
     };
 
-    if (!file.isEmpty()) {
-        const auto it = files.find(file);
-        if (it == files.end() || !it->second.contains(from))
+    for (const Change& change : changes) {
+        const auto it = files.find(change.file);
+        if (it == files.end() || !it->second.contains(change.from))
             return false;
-        it->second.replace(from, to);
+        it->second.replace(change.from, change.to);
     }
     for (const auto& [name, content] : files) {
-        if (writeInput(folder(), name, content).isEmpty())
+        if (writeInput(folder(), name, content.toUtf8()).isEmpty())
             return false;
     }
     return true;

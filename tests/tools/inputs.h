@@ -7,6 +7,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <vector>
+
 namespace tirta::test {
 
 /// Writes a file into a folder and returns its path (empty when it could not).
@@ -17,12 +19,6 @@ inline QString writeInput(const QString& folder, const QString& name, const QByt
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
         return {};
     return path;
-}
-
-/// Writes a UTF-8 text file into a folder and returns its path (empty when it could not).
-inline QString writeInput(const QString& folder, const QString& name, const QString& content)
-{
-    return writeInput(folder, name, content.toUtf8());
 }
 
 /// The whole content of a file, or an empty array when there is none.
@@ -53,8 +49,16 @@ public:
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString catalogue() const { return path(QStringLiteral("katalog.txt")); }
 
-    /// Writes every file; with `file` given, its text `from` becomes `to` first (false when absent).
-    bool write(const QString& file = {}, const QString& from = {}, const QString& to = {}) const;
+    /// A change to one of the files: its text `from` becomes `to`.
+    struct Change
+    {
+        QString file;
+        QString from;
+        QString to;
+    };
+
+    /// Writes every file with the changes made; false when a change finds no text to change.
+    bool write(const std::vector<Change>& changes = {}) const;
 
     /// Reads the catalogue and builds `output` from it; false, and why in `diagnostics`, when refused.
     bool build(

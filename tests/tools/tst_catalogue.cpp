@@ -157,7 +157,7 @@ private Q_SLOTS:
         QFETCH(bool, deutero);
         QFETCH(Problem, problem);
         QFETCH(int, line);
-        const QString path = tirta::test::writeInput(m_dir.path(), u"nama.txt"_s, content);
+        const QString path = tirta::test::writeInput(m_dir.path(), u"nama.txt"_s, content.toUtf8());
         Diagnostics diagnostics;
         QVERIFY(!readNameFile(path, deutero, &diagnostics));
         QCOMPARE(diagnostics.value(0).problem, problem);
@@ -168,7 +168,7 @@ private Q_SLOTS:
     void nameFileKeysByCode()
     {
         const QString path = tirta::test::writeInput(
-            m_dir.path(), u"nama.txt"_s, u"# daftar\n1sam = 1 Samuel \nRev = Apocalipsis\n"_s);
+            m_dir.path(), u"nama.txt"_s, "# daftar\n1sam = 1 Samuel \nRev = Apocalipsis\n"_ba);
         Diagnostics diagnostics;
         const auto names = readNameFile(path, false, &diagnostics);
         QVERIFY(names);

@@ -242,8 +242,7 @@ private Q_SLOTS:
                                 "Gen\t1\t2\t\n"
                                 "gen\t2\t1\tDemikianlah\tdiselesaikan\n"
                                 "EpJer\t1\t1\tSurat Yeremia\n"_s;
-        const QString folder = m_dir.path();
-        const QString path = tirta::test::writeInput(folder, u"ayat.txt"_s, content);
+        const QString path = tirta::test::writeInput(m_dir.path(), u"ayat.txt"_s, content.toUtf8());
         Diagnostics diagnostics;
         const std::optional<SourceText> text = readSourceText(path, &diagnostics);
         QVERIFY2(text, qPrintable(diagnostics.value(0).toString()));

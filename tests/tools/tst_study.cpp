@@ -212,7 +212,7 @@ private Q_SLOTS:
         QVERIFY(tables.prophecies(u"nubuat.txt"_s, u"Terang | Kejadian 1:3 | Yohanes 3:19-21\n"_s));
 
         diagnostics.clear();
-        QVERIFY(tirta::test::writeInput(m_dir.path(), u"ada.png"_s, u"x"_s).size() > 0);
+        QVERIFY(!tirta::test::writeInput(m_dir.path(), u"ada.png"_s, "x"_ba).isEmpty());
         QVERIFY(!tables.pictures(
             u"gambar.txt"_s, u"Peta | Ada | ada.png | -\nPeta | Hilang | hilang.png | -\n"_s, m_dir.path()));
         QCOMPARE(diagnostics.size(), 1);
