@@ -429,29 +429,24 @@ private Q_SLOTS:
     void extractsTheCommandFromASearchText_data()
     {
         QTest::addColumn<QString>("searchText");
-        QTest::addColumn<bool>("isCommand");
-        QTest::addColumn<QString>("command");
-        QTest::newRow("plain") << u"\\\\WHO"_s << true << u"WHO"_s;
-        QTest::newRow("lower case") << u"\\\\who"_s << true << u"WHO"_s;
-        QTest::newRow("blanks around") << u"\\\\  quit  "_s << true << u"QUIT"_s;
-        QTest::newRow("mixed case") << u"\\\\ResetLocation"_s << true << u"RESETLOCATION"_s;
-        QTest::newRow("inner blank kept") << u"\\\\ who am "_s << true << u"WHO AM"_s;
-        QTest::newRow("nothing after") << u"\\\\"_s << true << QString();
-        QTest::newRow("one backslash") << u"\\who"_s << false << QString();
-        QTest::newRow("backslashes later") << u"kasih \\\\who"_s << false << QString();
-        QTest::newRow("blank before") << u" \\\\who"_s << false << QString();
-        QTest::newRow("empty") << QString() << false << QString();
+        QTest::addColumn<QString>("command"); ///< "-" when the text is no command
+        QTest::newRow("plain") << u"\\\\WHO"_s << u"WHO"_s;
+        QTest::newRow("lower case") << u"\\\\who"_s << u"WHO"_s;
+        QTest::newRow("blanks around") << u"\\\\  quit  "_s << u"QUIT"_s;
+        QTest::newRow("mixed case") << u"\\\\ResetLocation"_s << u"RESETLOCATION"_s;
+        QTest::newRow("inner blank kept") << u"\\\\ who am "_s << u"WHO AM"_s;
+        QTest::newRow("nothing after") << u"\\\\"_s << QString();
+        QTest::newRow("one backslash") << u"\\who"_s << u"-"_s;
+        QTest::newRow("backslashes later") << u"kasih \\\\who"_s << u"-"_s;
+        QTest::newRow("blank before") << u" \\\\who"_s << u"-"_s;
+        QTest::newRow("empty") << QString() << u"-"_s;
     }
 
     void extractsTheCommandFromASearchText()
     {
         QFETCH(QString, searchText);
-        QFETCH(bool, isCommand);
         QFETCH(QString, command);
-        const std::optional<QString> found = tirta::info::hiddenCommandOf(searchText);
-        QCOMPARE(found.has_value(), isCommand);
-        if (isCommand)
-            QCOMPARE(*found, command);
+        QCOMPARE(tirta::info::hiddenCommandOf(searchText).value_or(u"-"_s), command);
     }
 
     void quitEndsAtOnceWithoutTouchingAnything()
