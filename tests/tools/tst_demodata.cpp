@@ -251,34 +251,18 @@ private Q_SLOTS:
             QCOMPARE(lines[t], m_report.versions.at(t).verses);
     }
 
-    void studyTablesAreFilled_data()
-    {
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<int>("rows");
-        // Rows per table as the Debian 12 packages give them (sword-comm-mhcc 2.0, sword-comm-scofield
-        // 2.1, sword-dict-naves 3.0, sword-text-web 426.0) and the project's own tables.
-        QTest::newRow("Intro") << u"UsysKitab.Intro"_s << 66;
-        QTest::newRow("Pengantar") << u"UsysKitab.Pengantar"_s << 66;
-        QTest::newRow("Perikop") << u"UsysKitab.Perikop"_s << 3036;
-        QTest::newRow("Referensi") << u"UsysKitab.Referensi"_s << 1680;
-        QTest::newRow("Survai") << u"UsysKitab.Survai"_s << 66;
-        QTest::newRow("CiriKhas") << u"UsysKitab.CiriKhas"_s << 66;
-        QTest::newRow("Kamus") << u"UsysKamus"_s << 5362;
-        QTest::newRow("Tematik") << u"UsysTematik"_s << 24518;
-        QTest::newRow("Umpama") << u"UsysUmpama"_s << 40;
-        QTest::newRow("Nubuat") << u"UsysNubuat"_s << 42;
-        QTest::newRow("Gambar") << u"UsysGambar"_s << 6;
-        QTest::newRow("Tip") << u"TY_tips.dat"_s << 26;
-    }
-
     void studyTablesAreFilled()
     {
-        QFETCH(QString, table);
-        QFETCH(int, rows);
-        const auto it = std::find_if(m_report.study.cbegin(), m_report.study.cend(),
-            [&](const StudyTableSummary& s) { return s.table == table; });
-        QVERIFY(it != m_report.study.cend());
-        QCOMPARE(it->rows, rows);
+        QStringList filled;
+        for (const StudyTableSummary& s : m_report.study)
+            filled << s.table + u'=' + QString::number(s.rows);
+        // Rows per table as the Debian 12 packages give them (sword-comm-mhcc 2.0, sword-comm-scofield
+        // 2.1, sword-dict-naves 3.0, sword-text-web 426.0) and the project's own tables.
+        for (const QString& table : { u"UsysKitab.Intro=66"_s, u"UsysKitab.Pengantar=66"_s,
+                 u"UsysKitab.Perikop=3036"_s, u"UsysKitab.Referensi=1680"_s, u"UsysKitab.Survai=66"_s,
+                 u"UsysKitab.CiriKhas=66"_s, u"UsysKamus=5362"_s, u"UsysTematik=24518"_s, u"UsysUmpama=40"_s,
+                 u"UsysNubuat=42"_s, u"UsysGambar=6"_s, u"TY_tips.dat=26"_s })
+            QVERIFY2(filled.contains(table), qPrintable(table + u" among "_s + filled.join(u", "_s)));
     }
 
     void knownStudyRows()
