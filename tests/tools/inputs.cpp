@@ -10,11 +10,12 @@ using namespace Qt::StringLiterals;
 
 bool SmallInputs::write(const std::vector<Change>& changes) const
 {
+    // Codes are found in any case, and blanks around a name do not count.
     QString secondNames = u"# Nama kitab Perjanjian Baru terjemahan dua\n"_s;
     for (const databuilder::BookEntry& book : databuilder::bibleBooks()) {
         if (book.testament == Testament::New)
-            secondNames += book.code + u" = "_s
-                + (book.code == u"John"_s ? u"Juan"_s : u"Kitab "_s + book.code) + u'\n';
+            secondNames += book.code == u"John"_s ? u"john = Juan \n"_s
+                                                  : book.code + u" = Kitab "_s + book.code + u'\n';
     }
 
     std::map<QString, QString> files {

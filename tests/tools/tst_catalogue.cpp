@@ -1,9 +1,6 @@
-#include "inputs.h"
-
 #include "support/testenv.h"
 #include "tools/catalogue.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -134,51 +131,6 @@ private Q_SLOTS:
         text.replace(text.lastIndexOf(u"Aktif = 0"_s), 9, u"Aktif = 1"_s);
         QVERIFY(Catalogue::parse(text, u"katalog.txt"_s, {}, &diagnostics));
     }
-
-    void nameFileRefusals_data()
-    {
-        QTest::addColumn<QString>("content");
-        QTest::addColumn<bool>("deutero");
-        QTest::addColumn<Problem>("problem");
-        QTest::addColumn<int>("line");
-        QTest::newRow("unknown code")
-            << u"Gen = Kejadian\nKej = Kejadian\n"_s << false << Problem::UnknownBook << 2;
-        QTest::newRow("Bible code in the deuterocanonical list")
-            << u"Tob = Tobit\nGen = Kejadian\n"_s << true << Problem::UnknownBook << 2;
-        QTest::newRow("book named twice")
-            << u"# nama\nTob = Tobit\ntob = Tobias\n"_s << true << Problem::Duplicate << 3;
-        QTest::newRow("line without a name")
-            << u"Tob = Tobit\nJdt =\n"_s << true << Problem::MissingMark << 2;
-    }
-
-    void nameFileRefusals()
-    {
-        QFETCH(QString, content);
-        QFETCH(bool, deutero);
-        QFETCH(Problem, problem);
-        QFETCH(int, line);
-        const QString path = tirta::test::writeInput(m_dir.path(), u"nama.txt"_s, content.toUtf8());
-        Diagnostics diagnostics;
-        QVERIFY(!readNameFile(path, deutero, &diagnostics));
-        QCOMPARE(diagnostics.value(0).problem, problem);
-        QCOMPARE(diagnostics.value(0).file, path);
-        QCOMPARE(diagnostics.value(0).line, line);
-    }
-
-    void nameFileKeysByCode()
-    {
-        const QString path = tirta::test::writeInput(
-            m_dir.path(), u"nama.txt"_s, "# daftar\n1sam = 1 Samuel \nRev = Apocalipsis\n"_ba);
-        Diagnostics diagnostics;
-        const auto names = readNameFile(path, false, &diagnostics);
-        QVERIFY(names);
-        QCOMPARE(names->size(), size_t(2));
-        QCOMPARE(names->at(u"1Sam"_s), u"1 Samuel"_s);
-        QCOMPARE(names->at(u"Rev"_s), u"Apocalipsis"_s);
-    }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 TIRTA_TEST_MAIN_CORE(CatalogueTest)

@@ -229,6 +229,16 @@ private Q_SLOTS:
         QTest::newRow("name file line without its name")
             << u"nama-dua.txt"_s << u"Jude = Kitab Jude"_s << u"Jude Kitab Jude"_s << Problem::MissingMark
             << u"nama-dua.txt"_s << u"Jude Kitab"_s << u"baris tanpa \"kode = nama\""_s;
+        QTest::newRow("name file with an unknown code")
+            << u"nama-dua.txt"_s << u"Jude = Kitab Jude"_s << u"Kej = Kitab Jude"_s << Problem::UnknownBook
+            << u"nama-dua.txt"_s << u"Kej ="_s << u"kode kitab tidak dikenal: \"Kej\""_s;
+        QTest::newRow("Bible code among the deuterocanonical names")
+            << u"nama-deutero.txt"_s << u"Tob = Tobit"_s << u"Gen = Tobit"_s << Problem::UnknownBook
+            << u"nama-deutero.txt"_s << u"Gen ="_s << u"kode kitab tidak dikenal: \"Gen\""_s;
+        QTest::newRow("book named twice")
+            << u"nama-deutero.txt"_s << u"Tob = Tobit\n"_s << u"Tob = Tobit\ntob = Tobias\n"_s
+            << Problem::Duplicate << u"nama-deutero.txt"_s << u"tob = Tobias"_s
+            << u"nama kitab Tob ditulis dua kali"_s;
         QTest::newRow("book names missing from the module")
             << u"katalog.txt"_s << u"NamaKitab = nama-dua.txt"_s << u"NamaKitab = modul"_s
             << Problem::MissingBookNames << u"katalog.txt"_s << u"NamaKitab = modul"_s
