@@ -1,6 +1,7 @@
 #include "inputs.h"
 
 #include "tools/bookcodes.h"
+#include "tools/catalogue.h"
 
 #include <map>
 
@@ -17,6 +18,12 @@ bool SmallInputs::write(const std::vector<Change>& changes) const
             secondNames += book.code == u"John"_s ? u"john = Juan \n"_s
                                                   : book.code + u" = Kitab "_s + book.code + u'\n';
     }
+
+    // Only the deuterocanonical books and the parables are switched on.
+    QString menu;
+    for (const QString& feature : databuilder::featureKeys())
+        menu += feature
+            + (feature == u"Deuterokanonika" || feature == u"Perumpamaan" ? u" = 1\n"_s : u" = 0\n"_s);
 
     std::map<QString, QString> files {
         { u"katalog.txt"_s,
@@ -45,29 +52,20 @@ bool SmallInputs::write(const std::vector<Change>& changes) const
             "3 = etika.txt\n"
             "1 = tentang.txt\n"
             "\n"
-            "[Menu]\n"
-            "Perikop = 0\n"
-            "Pengantar = 0\n"
-            "Perumpamaan = 1\n"
-            "Peta = 0\n"
-            "Kamus = 0\n"
-            "Nubuat = 0\n"
-            "Commentary = 0\n"
-            "Deuterokanonika = 1\n"
-            "Keterangan = 0\n"
-            "Tematik = 0\n"
-            "\n"
-            "[Kitab]\n"
-            "Perikop = perikop.txt\n"
-            "Referensi = referensi.txt\n"
-            "Survai = 1\n"
-            "CiriKhas = 1\n"
-            "\n"
-            "[Perumpamaan]\n"
-            "Berkas = umpama.txt\n"
-            "\n"
-            "[Tip]\n"
-            "Berkas = tip.txt\n"_s },
+            "[Menu]\n"_s
+                + menu
+                + u"\n"
+                  "[Kitab]\n"
+                  "Perikop = perikop.txt\n"
+                  "Referensi = referensi.txt\n"
+                  "Survai = 1\n"
+                  "CiriKhas = 1\n"
+                  "\n"
+                  "[Perumpamaan]\n"
+                  "Berkas = umpama.txt\n"
+                  "\n"
+                  "[Tip]\n"
+                  "Berkas = tip.txt\n"_s },
         { u"ayat-satu.txt"_s,
             u"# Terjemahan satu: kode, pasal, ayat, teks\n"
             "Gen\t1\t1\tPada mulanya Allah menciptakan langit dan bumi.\n"
@@ -141,18 +139,14 @@ bool SmallInputs::build(
     return read && databuilder::DataBuilder(*read).build(output, report, diagnostics);
 }
 
-int lineOf(const QString& path, const QString& text, Occurrence which)
+int lineOf(const QString& path, const QString& text)
 {
     const QList<QByteArray> lines = readBytes(path).split('\n');
-    int found = -1;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (QString::fromUtf8(lines[i]).contains(text)) {
-            found = i + 1;
-            if (which == Occurrence::First)
-                break;
-        }
+    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
+        if (QString::fromUtf8(lines[i]).contains(text))
+            return static_cast<int>(i) + 1;
     }
-    return found;
+    return -1;
 }
 
 } // namespace tirta::test

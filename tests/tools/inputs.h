@@ -28,14 +28,8 @@ inline QByteArray readBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-enum class Occurrence
-{
-    First,
-    Last
-};
-
-/// The 1-based number of the first (or last) line of a file that contains `text`, or -1.
-int lineOf(const QString& path, const QString& text, Occurrence which = Occurrence::First);
+/// The 1-based number of the last line of a file that contains `text`, or -1.
+int lineOf(const QString& path, const QString& text);
 
 /// A complete set of small builder inputs in a temporary folder of their own: a catalogue with two
 /// translations (a verse file and a module dump), one deuterocanonical translation, information

@@ -307,7 +307,7 @@ private Q_SLOTS:
         QVERIFY2(found->message.contains(says), qPrintable(found->toString()));
         const QString cited = inputs.path(citedFile);
         QCOMPARE(QFileInfo(found->file).canonicalFilePath(), QFileInfo(cited).canonicalFilePath());
-        QCOMPARE(found->line, tirta::test::lineOf(cited, citedText, tirta::test::Occurrence::Last));
+        QCOMPARE(found->line, tirta::test::lineOf(cited, citedText));
         // The file that was there stays as it was, with nothing left beside it.
         QCOMPARE(tirta::test::readBytes(output), QByteArray("lama"));
         QCOMPARE(
