@@ -1,11 +1,9 @@
 #include "inputs.h"
 
 #include "foundation/datasession.h"
-#include "foundation/schema.h"
 #include "support/testenv.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -74,9 +72,8 @@ private Q_SLOTS:
             u"Kitab2=3:16 Porque de tal manera amó Dios al mundo, que ha dado á su Hijo unigénito para que "
             "todo aquel que en él cree, no se pierda.\r\n"
             "3:17 Porque no envió Dios á su Hijo al mundo para condenar al mundo.|"
-            "Kitab1=3:16 Karena begitu besar kasih Allah akan dunia ini.\r\n3:17 Sebab Allah mengutus "
-            "Anak-Nya.|"
-            "Ayat=17|Perjanjian=Baru"_s);
+            "Kitab1=3:16 Karena begitu besar kasih Allah akan dunia ini.\r\n"
+            "3:17 Sebab Allah mengutus Anak-Nya.|Ayat=17|Perjanjian=Baru"_s);
     }
 
     void everyChapterUpToTheLastHasItsRow()
