@@ -1,12 +1,8 @@
-#include "info/form10.h"
-#include "info/form14.h"
 #include "info/handbook.h"
 #include "info/helpfile.h"
 #include "info/helpwindow.h"
 #include "info/install.h"
-#include "info/tips.h"
 #include "results/form2.h"
-#include "support/fakereader.h"
 #include "support/readerharness.h"
 #include "support/testenv.h"
 #include "uikit/help.h"
@@ -18,6 +14,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -41,12 +38,6 @@ public:
 public Q_SLOTS:
     void openUrl(const QUrl& url) { opened << url; }
 };
-
-void touch(const QString& path)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-}
 
 /// The anchor names a page defines and the links it holds, as the help window reads them.
 struct PageLinks
@@ -72,48 +63,24 @@ PageLinks linksOf(const QString& html)
     return result;
 }
 
-HelpWindow* helpWindowOf(QWidget* main)
-{
-    return main->findChild<HelpWindow*>();
-}
-
 } // namespace
 
 class HelpTest : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-
 private Q_SLOTS:
-    void helpFileIsLookedForBesideTheDataThenTheProgram_data()
-    {
-        QTest::addColumn<bool>("inData");
-        QTest::addColumn<bool>("inProgram");
-        QTest::addColumn<QString>("found");
-        QTest::newRow("data folder") << true << false << u"data"_s;
-        QTest::newRow("program folder") << false << true << u"program"_s;
-        QTest::newRow("both: data first") << true << true << u"data"_s;
-        QTest::newRow("neither") << false << false << QString();
-    }
     void helpFileIsLookedForBesideTheDataThenTheProgram()
     {
-        QFETCH(bool, inData);
-        QFETCH(bool, inProgram);
-        QFETCH(QString, found);
         QTemporaryDir data;
         QTemporaryDir program;
-        if (inData)
-            touch(data.filePath(u"ty200.chm"_s));
-        if (inProgram)
-            touch(program.filePath(u"ty200.chm"_s));
-        const auto file = tirta::info::findHelpFile(data.path(), program.path());
-        if (found.isEmpty()) {
-            QVERIFY(!file);
-        } else {
-            QVERIFY(file);
-            QCOMPARE(*file, QDir(found == u"data"_s ? data.path() : program.path()).filePath(u"ty200.chm"_s));
-        }
+        QVERIFY(!tirta::info::findHelpFile(data.path(), program.path()));
+        QVERIFY(QFile(program.filePath(u"ty200.chm"_s)).open(QIODevice::WriteOnly));
+        QCOMPARE(tirta::info::findHelpFile(data.path(), program.path()).value_or(QString()),
+            program.filePath(u"ty200.chm"_s));
+        QVERIFY(QFile(data.filePath(u"ty200.chm"_s)).open(QIODevice::WriteOnly));
+        QCOMPARE(tirta::info::findHelpFile(data.path(), program.path()).value_or(QString()),
+            data.filePath(u"ty200.chm"_s));
     }
 
     void everyPageIsInTheContentsAndNoLinkIsBroken()
@@ -174,8 +141,20 @@ private Q_SLOTS:
         QVERIFY(form);
         tirta::info::installHelp(*form);
 
+        // A help file beside the program opens with the desktop instead.
+        const QString helpFile = QDir(harness.programFolder()).filePath(u"ty200.chm"_s);
+        QVERIFY(QFile(helpFile).open(QIODevice::WriteOnly));
+        DesktopHandler desktop;
+        QDesktopServices::setUrlHandler(u"file"_s, &desktop, "openUrl");
+        QTest::keyClick(form.get(), Qt::Key_F1);
+        QDesktopServices::unsetUrlHandler(u"file"_s);
+        QCOMPARE(desktop.opened.size(), 1);
+        QCOMPARE(desktop.opened[0].toLocalFile(), helpFile);
+        QVERIFY(!form->findChild<HelpWindow*>());
+        QVERIFY(QFile::remove(helpFile));
+
         QTest::keyClick(tirta::ui::named<QTextEdit>(form.get(), "rtf1"), Qt::Key_F1);
-        HelpWindow* help = helpWindowOf(form.get());
+        HelpWindow* help = form->findChild<HelpWindow*>();
         QVERIFY(help);
         QVERIFY(help->isVisible());
         QCOMPARE(help->currentPage(), page::kMainWindow.toString());
@@ -199,51 +178,6 @@ private Q_SLOTS:
         QTest::mouseClick(tirta::ui::named<QPushButton>(form.get(), "Command4"), Qt::LeftButton);
         QCOMPARE(tirta::ui::MessageBox::lastText(), u"Lihat panduan untuk penggunaan syntax pencarian"_s);
         QCOMPARE(help->currentPage(), page::kQueryLanguage.toString());
-    }
-
-    void aHelpFileBesideTheProgramOpensWithTheDesktop()
-    {
-        tirta::test::ReaderHarness harness;
-        auto form = harness.open();
-        QVERIFY(form);
-        tirta::info::installHelp(*form);
-        touch(QDir(harness.programFolder()).filePath(u"ty200.chm"_s));
-        DesktopHandler desktop;
-        QDesktopServices::setUrlHandler(u"file"_s, &desktop, "openUrl");
-
-        QTest::keyClick(form.get(), Qt::Key_F1);
-        QDesktopServices::unsetUrlHandler(u"file"_s);
-        QCOMPARE(desktop.opened.size(), 1);
-        QCOMPARE(desktop.opened[0].toLocalFile(), QDir(harness.programFolder()).filePath(u"ty200.chm"_s));
-        QVERIFY(!helpWindowOf(form.get()));
-    }
-
-    void startWindowsOpenOneAfterTheOther()
-    {
-        auto session = tirta::test::openInfoPages(m_dir.filePath(u"start.dat"_s), { { 3, u"Etika"_s } });
-        QVERIFY(session);
-        tirta::test::FakeReader reader(*session, m_dir.filePath(u"settings"_s));
-        reader.programFolderPath = m_dir.path();
-        QFile tips(tirta::info::tipsFilePath(m_dir.path()));
-        QVERIFY(tips.open(QIODevice::WriteOnly));
-        tips.write("Tip\r\n");
-        tips.close();
-        reader.settings().write(tirta::setting::etika, u"1"_s);
-        reader.settings().write(tirta::setting::tip, u"1"_s);
-        tirta::info::installInfo(reader);
-        for (auto feature : { tirta::ui::Feature::Etika, tirta::ui::Feature::HakCipta,
-                 tirta::ui::Feature::Tips, tirta::ui::Feature::Help })
-            QVERIFY(reader.featureAction(feature)->isEnabled());
-
-        Q_EMIT reader.events().firstActivated();
-        QTRY_VERIFY(reader.window.findChild<Form14*>() && reader.window.findChild<Form14*>()->isVisible());
-        auto* ethics = reader.window.findChild<Form14*>();
-        QCOMPARE(ethics->mode(), Form14::kModeEtika);
-        QVERIFY(!reader.window.findChild<Form10*>());
-
-        QTest::mouseClick(tirta::ui::named<QPushButton>(ethics, "Command1"), Qt::LeftButton);
-        QTRY_VERIFY(reader.window.findChild<Form10*>());
-        QVERIFY(reader.window.findChild<Form10*>()->isModal());
     }
 };
 

@@ -1,6 +1,7 @@
 #include "inputs.h"
 
 #include "tools/bookcodes.h"
+#include "tools/catalogue.h"
 
 #include <map>
 
@@ -8,14 +9,21 @@ namespace tirta::test {
 
 using namespace Qt::StringLiterals;
 
-bool SmallInputs::write(const QString& file, const QString& from, const QString& to) const
+bool SmallInputs::write(const std::vector<Change>& changes) const
 {
+    // Codes are found in any case, and blanks around a name do not count.
     QString secondNames = u"# Nama kitab Perjanjian Baru terjemahan dua\n"_s;
     for (const databuilder::BookEntry& book : databuilder::bibleBooks()) {
         if (book.testament == Testament::New)
-            secondNames += book.code + u" = "_s
-                + (book.code == u"John"_s ? u"Juan"_s : u"Kitab "_s + book.code) + u'\n';
+            secondNames += book.code == u"John"_s ? u"john = Juan \n"_s
+                                                  : book.code + u" = Kitab "_s + book.code + u'\n';
     }
+
+    // Only the deuterocanonical books and the parables are switched on.
+    QString menu;
+    for (const QString& feature : databuilder::featureKeys())
+        menu += feature
+            + (feature == u"Deuterokanonika" || feature == u"Perumpamaan" ? u" = 1\n"_s : u" = 0\n"_s);
 
     std::map<QString, QString> files {
         { u"katalog.txt"_s,
@@ -44,17 +52,20 @@ bool SmallInputs::write(const QString& file, const QString& from, const QString&
             "3 = etika.txt\n"
             "1 = tentang.txt\n"
             "\n"
-            "[Menu]\n"
-            "Perikop = 0\n"
-            "Pengantar = 0\n"
-            "Perumpamaan = 0\n"
-            "Peta = 0\n"
-            "Kamus = 0\n"
-            "Nubuat = 0\n"
-            "Commentary = 0\n"
-            "Deuterokanonika = 1\n"
-            "Keterangan = 0\n"
-            "Tematik = 0\n"_s },
+            "[Menu]\n"_s
+                + menu
+                + u"\n"
+                  "[Kitab]\n"
+                  "Perikop = perikop.txt\n"
+                  "Referensi = referensi.txt\n"
+                  "Survai = 1\n"
+                  "CiriKhas = 1\n"
+                  "\n"
+                  "[Perumpamaan]\n"
+                  "Berkas = umpama.txt\n"
+                  "\n"
+                  "[Tip]\n"
+                  "Berkas = tip.txt\n"_s },
         { u"ayat-satu.txt"_s,
             u"# Terjemahan satu: kode, pasal, ayat, teks\n"
             "Gen\t1\t1\tPada mulanya Allah menciptakan langit dan bumi.\n"
@@ -101,33 +112,41 @@ bool SmallInputs::write(const QString& file, const QString& from, const QString&
         { u"hakcipta-dua.txt"_s, u"Baris satu\nBaris dua\n\n"_s },
         { u"etika.txt"_s, u"Kutiplah apa adanya.\nSebutkan sumbernya.\n"_s },
         { u"tentang.txt"_s, u"Data kecil untuk uji.\n"_s },
+        { u"perikop.txt"_s, u"Kasih Allah == Yohanes 3:16-17\nPenciptaan == Kejadian 1:1-2\n"_s },
+        { u"referensi.txt"_s, u"Yohanes 3:16 == Kejadian 1:1, Kejadian 1:2\n"_s },
+        { u"umpama.txt"_s, u"Kasih | - | - | - | Yohanes 3:16-17\n"_s },
+        { u"tip.txt"_s, u"Tip satu.\nTip dua.\n"_s },
     };
 
-    if (!file.isEmpty()) {
-        const auto it = files.find(file);
-        if (it == files.end() || !it->second.contains(from))
+    for (const Change& change : changes) {
+        const auto it = files.find(change.file);
+        if (it == files.end() || !it->second.contains(change.from))
             return false;
-        it->second.replace(from, to);
+        it->second.replace(change.from, change.to);
     }
     for (const auto& [name, content] : files) {
-        if (writeInput(folder, name, content).isEmpty())
+        if (writeInput(folder(), name, content.toUtf8()).isEmpty())
             return false;
     }
     return true;
 }
 
-int lineOf(const QString& path, const QString& text, Occurrence which)
+bool SmallInputs::build(
+    const QString& output, databuilder::BuildReport* report, databuilder::Diagnostics* diagnostics) const
+{
+    const std::optional<databuilder::Catalogue> read
+        = databuilder::Catalogue::read(catalogue(), {}, diagnostics);
+    return read && databuilder::DataBuilder(*read).build(output, report, diagnostics);
+}
+
+int lineOf(const QString& path, const QString& text)
 {
     const QList<QByteArray> lines = readBytes(path).split('\n');
-    int found = -1;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (QString::fromUtf8(lines[i]).contains(text)) {
-            found = i + 1;
-            if (which == Occurrence::First)
-                break;
-        }
+    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
+        if (QString::fromUtf8(lines[i]).contains(text))
+            return static_cast<int>(i) + 1;
     }
-    return found;
+    return -1;
 }
 
 } // namespace tirta::test

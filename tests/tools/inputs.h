@@ -1,19 +1,23 @@
 #pragma once
 
+#include "tools/databuilder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
+
+#include <vector>
 
 namespace tirta::test {
 
-/// Writes a UTF-8 text file into a folder and returns its path (empty when it could not).
-inline QString writeInput(const QString& folder, const QString& name, const QString& content)
+/// Writes a file into a folder and returns its path (empty when it could not).
+inline QString writeInput(const QString& folder, const QString& name, const QByteArray& content)
 {
     const QString path = QDir(folder).filePath(name);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
         return {};
-    file.write(content.toUtf8());
     return path;
 }
 
@@ -24,26 +28,38 @@ inline QByteArray readBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-enum class Occurrence
+/// The 1-based number of the last line of a file that contains `text`, or -1.
+int lineOf(const QString& path, const QString& text);
+
+/// A complete set of small builder inputs in a temporary folder of their own: a catalogue with two
+/// translations (a verse file and a module dump), one deuterocanonical translation, information
+/// pages, menu switches and a little study material. Tests write it, then change the one thing
+/// they are about.
+class SmallInputs
 {
-    First,
-    Last
-};
+public:
+    QString folder() const { return m_dir.path(); }
+    /// A path in the folder: one of the inputs, or an output beside them.
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString catalogue() const { return path(QStringLiteral("katalog.txt")); }
 
-/// The 1-based number of the first (or last) line of a file that contains `text`, or -1.
-int lineOf(const QString& path, const QString& text, Occurrence which = Occurrence::First);
+    /// A change to one of the files: its text `from` becomes `to`.
+    struct Change
+    {
+        QString file;
+        QString from;
+        QString to;
+    };
 
-/// A complete set of small builder inputs: a catalogue with two translations (a verse file and a
-/// module dump), one deuterocanonical translation, information pages and menu switches. Tests
-/// write it, then change the one thing they are about.
-struct SmallInputs
-{
-    QString folder;
+    /// Writes every file with the changes made; false when a change finds no text to change.
+    bool write(const std::vector<Change>& changes = {}) const;
 
-    QString catalogue() const { return QDir(folder).filePath(QStringLiteral("katalog.txt")); }
+    /// Reads the catalogue and builds `output` from it; false, and why in `diagnostics`, when refused.
+    bool build(
+        const QString& output, databuilder::BuildReport* report, databuilder::Diagnostics* diagnostics) const;
 
-    /// Writes every file; with `file` given, its text `from` becomes `to` first (false when absent).
-    bool write(const QString& file = {}, const QString& from = {}, const QString& to = {}) const;
+private:
+    QTemporaryDir m_dir;
 };
 
 } // namespace tirta::test

@@ -1,11 +1,9 @@
-// The study material: references, the readers of commentary and dictionary dumps, the project's
-// own tables, and the fields as a data file built from small inputs stores them.
+// The study material: references, the readers of commentary and dictionary dumps and the project's
+// own tables. How a built data file stores the fields is checked with the data builder.
 
 #include "inputs.h"
 
-#include "foundation/datasession.h"
 #include "support/testenv.h"
-#include "tools/databuilder.h"
 #include "tools/studysources.h"
 #include "tools/studytables.h"
 
@@ -214,92 +212,11 @@ private Q_SLOTS:
         QVERIFY(tables.prophecies(u"nubuat.txt"_s, u"Terang | Kejadian 1:3 | Yohanes 3:19-21\n"_s));
 
         diagnostics.clear();
-        QVERIFY(tirta::test::writeInput(m_dir.path(), u"ada.png"_s, u"x"_s).size() > 0);
+        QVERIFY(!tirta::test::writeInput(m_dir.path(), u"ada.png"_s, "x"_ba).isEmpty());
         QVERIFY(!tables.pictures(
             u"gambar.txt"_s, u"Peta | Ada | ada.png | -\nPeta | Hilang | hilang.png | -\n"_s, m_dir.path()));
         QCOMPARE(diagnostics.size(), 1);
         QCOMPARE(diagnostics[0].line, 2);
-    }
-
-    void builtFileStoresTheFieldsAsTheProgramReadsThem()
-    {
-        const tirta::test::SmallInputs inputs { m_dir.filePath(u"masukan"_s) };
-        QVERIFY(QDir().mkpath(inputs.folder));
-        QVERIFY(inputs.write(u"katalog.txt"_s, u"Perumpamaan = 0"_s, u"Perumpamaan = 1"_s));
-        const QString output = m_dir.filePath(u"keluaran/Purnaka2000.dat"_s);
-        const QString study = u"[Kitab]\nPerikop = perikop.txt\nReferensi = referensi.txt\nSurvai = 1\n"
-                              "CiriKhas = 1\n[Perumpamaan]\nBerkas = umpama.txt\n[Tip]\nBerkas = tip.txt\n"_s;
-        QFile catalogue(inputs.catalogue());
-        QVERIFY(catalogue.open(QIODevice::Append));
-        catalogue.write(study.toUtf8());
-        catalogue.close();
-        tirta::test::writeInput(inputs.folder, u"perikop.txt"_s,
-            u"Kasih Allah == Yohanes 3:16-17\nPenciptaan == Kejadian 1:1-2\n"_s);
-        tirta::test::writeInput(
-            inputs.folder, u"referensi.txt"_s, u"Yohanes 3:16 == Kejadian 1:1, Kejadian 1:2\n"_s);
-        tirta::test::writeInput(inputs.folder, u"umpama.txt"_s, u"Kasih | - | - | - | Yohanes 3:16-17\n"_s);
-        tirta::test::writeInput(inputs.folder, u"tip.txt"_s, u"Tip satu.\nTip dua.\n"_s);
-
-        Diagnostics diagnostics;
-        const std::optional<Catalogue> read = Catalogue::read(inputs.catalogue(), {}, &diagnostics);
-        QVERIFY2(read, qPrintable(diagnostics.value(0).toString()));
-        QVERIFY2(DataBuilder(*read).build(output, nullptr, &diagnostics),
-            qPrintable(diagnostics.value(0).toString()));
-        DataFailure failure;
-        const std::unique_ptr<DataSession> session = DataSession::open(output, &failure);
-        QVERIFY(session);
-
-        Recordset& books = session->recordset(Role::Books);
-        QVERIFY(books.findFirst(u"Kitab1='Yohanes'"_s));
-        QCOMPARE(books.text(u"Perikop"), u"Kasih Allah==(Yohanes#3:16-17)"_s);
-        QCOMPARE(books.text(u"Referensi"), u"#3#@16 Kejadian 1:1, Kejadian 1:2"_s);
-        QVERIFY(books.text(u"Survai").contains(u"\r\nPasal 3\r\n   3:16-17   Kasih Allah"_s));
-        QVERIFY(books.text(u"CiriKhas").contains(u"Jumlah ayat: 2 (menurut Terjemahan Satu)"_s));
-        QVERIFY(books.findFirst(u"Kitab1='Kejadian'"_s));
-        QCOMPARE(books.text(u"Perikop"), u"Penciptaan==(Kejadian#1:1-2)"_s);
-
-        Recordset& parables = session->recordset(Role::Parables);
-        QVERIFY(parables.findFirst(u"Perumpamaan='kasih'"_s));
-        QVERIFY(parables.isNull(u"Matius"));
-        QCOMPARE(parables.text(u"Yohanes"), u"Yohanes#3:16-17"_s);
-        QCOMPARE(
-            tirta::test::readBytes(m_dir.filePath(u"keluaran/TY_tips.dat"_s)), "Tip satu.\r\nTip dua.\r\n");
-    }
-
-    void builderRefusesLongVersesAndEmptyFeatures_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<QString>("message");
-        const QString longVerse
-            = u"John\t3\t17\tSebab Allah mengutus Anak-Nya. "_s + QString(1500, u'x') + u'\n';
-        QTest::newRow("long verse") << u"ayat-satu.txt"_s
-                                    << u"John\t3\t17\tSebab Allah mengutus Anak-Nya.\n"_s << longVerse
-                                    << u"John 3:17 panjangnya"_s;
-        QTest::newRow("feature without table")
-            << u"katalog.txt"_s << u"Kamus = 0"_s << u"Kamus = 1"_s << u"datanya kosong: Kamus"_s;
-        QTest::newRow("cut words missing")
-            << u"katalog.txt"_s << u"Teks = ayat-satu.txt\n"_s
-            << u"Teks = ayat-satu.txt\nPotong = John 3:17 Amin.\n"_s << u"tidak memuat \"Amin.\""_s;
-    }
-
-    void builderRefusesLongVersesAndEmptyFeatures()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, from);
-        QFETCH(QString, to);
-        QFETCH(QString, message);
-        QTemporaryDir dir;
-        const tirta::test::SmallInputs inputs { dir.path() };
-        QVERIFY(inputs.write(file, from, to));
-        Diagnostics diagnostics;
-        const std::optional<Catalogue> read = Catalogue::read(inputs.catalogue(), {}, &diagnostics);
-        QVERIFY(read);
-        const QString output = dir.filePath(u"Purnaka2000.dat"_s);
-        QVERIFY(!DataBuilder(*read).build(output, nullptr, &diagnostics));
-        QVERIFY(!QFile::exists(output));
-        QVERIFY2(diagnostics.value(0).message.contains(message), qPrintable(diagnostics.value(0).toString()));
     }
 };
 
