@@ -211,8 +211,13 @@ void Form1::Form_Activate()
     }
     m_ui.List1->setCurrentRow(-1);
     m_ui.List1->setCurrentRow(book >= 0 && book < m_ui.List1->count() ? book : 0);
-    m_ui.List2->setCurrentRow(-1);
-    m_ui.List2->setCurrentRow(chapter >= 0 && chapter < m_ui.List2->count() ? chapter : 0);
+    // Choosing the book has shown its first chapter: show the stored one only when it is another,
+    // so a chapter that cannot be read is reported once.
+    const int chapterRow = chapter >= 0 && chapter < m_ui.List2->count() ? chapter : 0;
+    if (m_ui.List2->currentRow() != chapterRow) {
+        m_ui.List2->setCurrentRow(-1);
+        m_ui.List2->setCurrentRow(chapterRow);
+    }
     m_history.clear();
     m_ui.ListHistory->clear();
 

@@ -363,6 +363,7 @@ private Q_SLOTS:
         data.close();
         MessageBox::setNextAnswer(QMessageBox::Ok);
         QVERIFY(reader.openAgain());
+        QCOMPARE(MessageBox::shownCount(), 1);
         QVERIFY(MessageBox::lastText().startsWith(u"File data rusak"_s));
         QVERIFY(reader.text().isEmpty());
         reader.control<QListWidget>("List2")->setCurrentRow(1);
