@@ -290,6 +290,32 @@ private Q_SLOTS:
         for (menu.moveFirst(); !menu.eof(); menu.moveNext())
             QCOMPARE(menu.number(u"Aktif") != 0, menu.text(u"NamaMenu") != u"Commentary");
     }
+
+    void wordsAsPrinted()
+    {
+        // Pronouns Reina-Valera adds to a verb stay on it; the divine name keeps its capitals; every
+        // letter of Psalm 119 opens its part; a psalm's superscription opens its first verse.
+        const struct
+        {
+            const char16_t* column;
+            const char16_t* chapter;
+            const char16_t* words;
+        } printed[] = {
+            { u"Kitab3", u"Buku='Kejadian' AND Bab=19", u"sácalo de este lugar" },
+            { u"Kitab3", u"Buku='Lukas' AND Bab=11", u"11:3 El pan nuestro de cada día, dánoslo hoy." },
+            { u"Kitab2", u"Buku='Bilangan' AND Bab=23", u"while I meet the LORD yonder." },
+            { u"Kitab1", u"Buku='Mazmur' AND Bab=119", u"119:169 TAV Let my cry" },
+            { u"Kitab2", u"Buku='Mazmur' AND Bab=3",
+                u"3:1 A Psalm of David, when he fled from Absalom his son." },
+        };
+        Recordset& chapters = m_session->recordset(Role::Chapters);
+        for (const auto& [column, chapter, words] : printed) {
+            QVERIFY2(
+                chapters.findFirst(QString::fromUtf16(chapter)), qPrintable(QString::fromUtf16(chapter)));
+            QVERIFY2(chapters.text(column).contains(QString::fromUtf16(words)),
+                qPrintable(QString::fromUtf16(words)));
+        }
+    }
 };
 
 TIRTA_TEST_MAIN_CORE(DemoDataTest)
