@@ -53,29 +53,27 @@ class DataSessionTest : public QObject
     }
 
 private Q_SLOTS:
-    void opensEveryRoleWithItsQuery()
+    void opensTheRolesOfItsShape_data()
     {
+        QTest::addColumn<bool>("themes");
+        QTest::newRow("with themes") << true;
+        QTest::newRow("without themes") << false;
+    }
+    void opensTheRolesOfItsShape()
+    {
+        QFETCH(bool, themes);
         DataFailure failure;
-        auto session = openBuilt(smallBible(), &failure);
+        auto session = openBuilt(smallBible({ 1, themes, true }), &failure);
         QVERIFY2(session, qPrintable(describe(failure)));
-        for (int r = 1; r <= kRoleCount; ++r)
-            QVERIFY2(session->has(static_cast<Role>(r)), qPrintable(roleQuery(static_cast<Role>(r))));
-        QCOMPARE(session->recordset(Role::Chapters).query(), u"SELECT * FROM UsysAlkitab ORDER BY Urutan"_s);
-        QCOMPARE(session->recordset(Role::Versions).query(), u"SELECT * FROM UsysVersi order by nr"_s);
+        for (int r = 1; r <= kRoleCount; ++r) {
+            const auto role = static_cast<Role>(r);
+            const bool themeRole = role == Role::Themes || role == Role::ThemeNames;
+            QVERIFY2(session->has(role) == (themes || !themeRole), qPrintable(roleQuery(role)));
+        }
+        QCOMPARE(session->themesAvailable(), themes);
         QCOMPARE(session->recordset(Role::Chapters).recordCount(), 3);
         QCOMPARE(session->recordset(Role::OldBooks).recordCount(), 1);
         QCOMPARE(session->recordset(Role::NewBooks).recordCount(), 1);
-        QVERIFY(session->themesAvailable());
-    }
-
-    void aFileWithoutThemesOpensWithoutThemeRoles()
-    {
-        auto session = openBuilt(smallBible({ 1, false, true }));
-        QVERIFY(session);
-        QVERIFY(!session->themesAvailable());
-        QVERIFY(!session->has(Role::Themes));
-        QVERIFY(!session->has(Role::ThemeNames));
-        QVERIFY(session->has(Role::Deutero2));
     }
 
     void thirdDeuteroTranslationNeedsThreeCharacters_data()
@@ -107,22 +105,7 @@ private Q_SLOTS:
         QCOMPARE(session->thirdDeuteroAvailable(), offered);
     }
 
-    void sharedCursorsMoveTogetherAndTwoRecordsetsDoNot()
-    {
-        auto session = openBuilt(smallBible());
-        QVERIFY(session);
-        Recordset& reader = session->recordset(Role::Chapters);
-        Recordset& sameReader = session->recordset(Role::Chapters);
-        Recordset& excerpt = session->recordset(Role::Excerpt);
-        QVERIFY(reader.findFirst(u"Buku='Kejadian' AND Bab=2"_s));
-        QCOMPARE(sameReader.number(u"Bab"), 2);
-        QVERIFY(excerpt.findFirst(u"Buku='Matius' AND Bab=1"_s));
-        QCOMPARE(reader.text(u"Buku"), u"Kejadian"_s);
-        QCOMPARE(reader.number(u"Bab"), 2);
-        QCOMPARE(excerpt.text(u"Buku"), u"Matius"_s);
-    }
-
-    void cursorNavigationAndFinds()
+    void cursorsNavigateAndFind()
     {
         auto session = openBuilt(smallBible());
         Recordset& rs = session->recordset(Role::Chapters);
@@ -154,6 +137,15 @@ private Q_SLOTS:
         QCOMPARE(rs.number(u"Urutan"), 2);
         QVERIFY(!rs.findFirst(u"Buku='Wahyu'"_s));
         QCOMPARE(rs.number(u"Urutan"), 2);
+
+        // A role is one cursor, shared by all who ask for it; another role moves on its own.
+        Recordset& excerpt = session->recordset(Role::Excerpt);
+        QVERIFY(rs.findFirst(u"Buku='Kejadian' AND Bab=2"_s));
+        QCOMPARE(session->recordset(Role::Chapters).number(u"Bab"), 2);
+        QVERIFY(excerpt.findFirst(u"Buku='Matius' AND Bab=1"_s));
+        QCOMPARE(rs.text(u"Buku"), u"Kejadian"_s);
+        QCOMPARE(rs.number(u"Bab"), 2);
+        QCOMPARE(excerpt.text(u"Buku"), u"Matius"_s);
     }
 
     void nullIsNotEmptyAndFieldsAreKnown()
@@ -173,16 +165,6 @@ private Q_SLOTS:
         QVERIFY(!rs.hasField(u"Kitab3"));
         QVERIFY(!rs.value(u"Kitab3").isValid());
         QCOMPARE(rs.number(u"Kitab2"), 0);
-    }
-
-    void chapterTextKeepsItsLineEnds()
-    {
-        auto session = openBuilt(smallBible());
-        Recordset& rs = session->recordset(Role::Chapters);
-        QVERIFY(rs.findFirst(u"Buku='Kejadian' AND Bab=1"_s));
-        QCOMPARE(
-            rs.text(u"Kitab1"), u"1:1 Pada mulanya\r\n1:2 Bumi belum berbentuk\r\n1:3 Berfirmanlah Allah"_s);
-        QCOMPARE(rs.number(u"Ayat"), 3);
     }
 
     void badFilesAreReportedNotOpened()
