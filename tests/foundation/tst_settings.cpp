@@ -163,7 +163,6 @@ private Q_SLOTS:
         QCOMPARE(next.read(setting::etika), u"0"_s);
         QCOMPARE(next.read(setting::saveset), u"0"_s);
         QCOMPARE(next.read(setting::location(u"/x"_s)), u"/data/PURNAKA2000.DAT"_s);
-        QCOMPARE(exitDeleteList().size(), size_t(20));
     }
 
     void aStoreThatCannotBeWrittenSaysSo()
