@@ -146,6 +146,12 @@ private Q_SLOTS:
         QCOMPARE(rs.text(u"Buku"), u"Kejadian"_s);
         QCOMPARE(rs.number(u"Bab"), 2);
         QCOMPARE(excerpt.text(u"Buku"), u"Matius"_s);
+
+        // A recordset without rows is before its first and after its last row at once.
+        const auto none = session->database().openRecordset(u"SELECT * FROM UsysAlkitab WHERE Bab=9"_s);
+        none->moveFirst();
+        QVERIFY(none->bof());
+        QVERIFY(none->eof());
     }
 
     void nullIsNotEmptyAndFieldsAreKnown()

@@ -274,6 +274,8 @@ private Q_SLOTS:
                                    << QByteArray("Keluaran 1\r\n1:3 Tanda [x]*? dan #1 di sini.\r\n");
         QTest::newRow("quote") << u"O'Allah"_s << u"Kitab1 LIKE '*O''Allah*'  "_s << 1 << kMat21;
         QTest::newRow("three characters") << u"a+b"_s << u"Kitab1 LIKE '*a*'  "_s << 9 << kYoh33;
+        QTest::newRow("more words and an exclusion")
+            << u"Allah+a^langit"_s << u"Kitab1 LIKE '*Allah*'  "_s << 4 << kYoh33;
         // A chapter saved with other line ends is still read verse by verse.
         QTest::newRow("other line ends") << u"sumur"_s << u"Kitab1 LIKE '*sumur*'  "_s << 1
                                          << QByteArray("\r\n\r\nYohanes 4\r\n4:1 Ada sumur\r\n");
@@ -538,6 +540,30 @@ private Q_SLOTS:
         QVERIFY(m_session->recordset(tirta::Role::Search)
                     .query()
                     .startsWith(u"SELECT * FROM UsysAlkitab WHERE ("_s));
+    }
+
+    // Without a pacer and whatever its line ends, a chapter is tested by the lines that hold its words,
+    // or line by line when the first list has an empty word; an empty chapter has no lines.
+    void matchingLinesOfAChapter_data()
+    {
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QByteArray>("hits");
+        QTest::newRow("by its words") << u"kasih"_s << QByteArray("H\r\n1:1 Kasih\r\nH\r\n1:3 kasih\r\n");
+        QTest::newRow("line by line")
+            << u"kasih&"_s << QByteArray("H\r\n1:1 Kasih\r\nH\r\n1:2 benci\r\nH\r\n1:3 kasih\r\n");
+    }
+
+    void matchingLinesOfAChapter()
+    {
+        QFETCH(QString, words);
+        QFETCH(QByteArray, hits);
+        const LineFilter filter(words, {}, {}, false);
+        ResultText out(u"c"_s, u"s"_s, u"q"_s);
+        int count = 0;
+        AppendMatchingLines(filter, u"1:1 Kasih\r\n1:2 benci\n1:3 kasih\r"_s, u"H"_s, out, count);
+        AppendMatchingLines(filter, QString(), u"H"_s, out, count);
+        QCOMPARE(out.hits(), hits);
+        QCOMPARE(count, int(hits.count("H\r\n")));
     }
 
     void countLinesGoAfterTheSyntaxLine()
