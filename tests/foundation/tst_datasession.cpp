@@ -1,4 +1,5 @@
 #include "foundation/datasession.h"
+#include "foundation/safefile.h"
 #include "foundation/schema.h"
 #include "support/fixture.h"
 #include "support/testenv.h"
@@ -180,21 +181,18 @@ private Q_SLOTS:
         QCOMPARE(failure.error, DataError::FileMissing);
         QVERIFY(describe(failure).contains(u"tidak ditemukan"_s));
 
-        QFile empty(path());
-        QVERIFY(empty.open(QIODevice::WriteOnly));
-        empty.close();
-        QVERIFY(!DataSession::open(empty.fileName(), &failure));
+        const QString empty = path();
+        QVERIFY(writeFileWhole(empty, {}));
+        QVERIFY(!DataSession::open(empty, &failure));
         QCOMPARE(failure.error, DataError::NotADatabase);
-        QVERIFY(QFileInfo(empty.fileName()).size() == 0); // opening must not turn it into a database
+        QVERIFY(QFileInfo(empty).size() == 0); // opening must not turn it into a database
 
-        QFile foreign(path());
-        QVERIFY(foreign.open(QIODevice::WriteOnly));
-        foreign.write(QByteArray(4096, 'x'));
-        foreign.close();
-        QVERIFY(!DataSession::open(foreign.fileName(), &failure));
+        const QString foreign = path();
+        QVERIFY(writeFileWhole(foreign, QByteArray(4096, 'x')));
+        QVERIFY(!DataSession::open(foreign, &failure));
         QCOMPARE(failure.error, DataError::NotADatabase);
         // The user reads which file is at fault, in Indonesian, without the engine's own words.
-        QVERIFY(describe(failure).contains(foreign.fileName()));
+        QVERIFY(describe(failure).contains(foreign));
         QVERIFY(!failure.engineMessage.isEmpty());
         QVERIFY(!describe(failure).contains(failure.engineMessage));
     }
