@@ -21,12 +21,6 @@ class FilesTest : public QObject
 {
     Q_OBJECT
 
-    static QByteArray contents(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<tidak terbaca>");
-    }
-
 private Q_SLOTS:
     void writesWholeOrNotAtAll_data()
     {
@@ -45,7 +39,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(u"hasil.tmp"_s);
         QVERIFY(write(path, "lama\r\n"));
         QVERIFY(write(path, "baru\r\n"));
-        QCOMPARE(contents(path), QByteArray("baru\r\n"));
+        QCOMPARE(test::fileBytes(path), QByteArray("baru\r\n"));
 
         QString error;
         QVERIFY(!write(dir.filePath(u"tidak-ada/hasil.tmp"_s), "x", &error));
@@ -61,7 +55,7 @@ private Q_SLOTS:
             tirta::test::FileSizeLimit full(8);
             QVERIFY(!writeFileWhole(path, "panjang sekali\r\n", &error));
         }
-        QCOMPARE(contents(path), QByteArray("baru\r\n"));
+        QCOMPARE(test::fileBytes(path), QByteArray("baru\r\n"));
         QCOMPARE(error, u"Ruang disk tidak cukup."_s);
     }
 
@@ -84,7 +78,7 @@ private Q_SLOTS:
             QVERIFY(!writeFileWhole(path, QByteArray(40000, 'x'), &error));
         }
         QCOMPARE(error, u"Ruang disk tidak cukup."_s);
-        QCOMPARE(contents(path), QByteArray("lama\r\n"));
+        QCOMPARE(test::fileBytes(path), QByteArray("lama\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { u"setting.ini"_s });
         const SimulatedFullDisk justEnough(40000);
         QVERIFY(writeFileWhole(path, QByteArray(40000, 'x')));

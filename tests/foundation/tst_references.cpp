@@ -17,8 +17,6 @@ class ReferencesTest : public QObject
 private Q_SLOTS:
     void bookIndexesAndNames()
     {
-        QCOMPARE(oldTestamentNames().size(), kOldTestamentBooks);
-        QCOMPARE(newTestamentNames().size(), kNewTestamentBooks);
         QCOMPARE(newTestamentIndex(u"II Yohanes"), u"23"_s);
         QCOMPARE(newTestamentIndex(u"Wahyu"), u"26"_s);
         QCOMPARE(oldTestamentIndex(u"Maleakhi"), u"38"_s);

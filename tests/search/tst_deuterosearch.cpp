@@ -108,13 +108,6 @@ private Q_SLOTS:
                     .endsWith("\r\n\r\nJesus anak ni si Sirak 1\r\n1:1 Sude habisuhon sian Tuhan do.\r\n"));
     }
 
-    void quoteIsDoubledInTheQueryOnly()
-    {
-        const Outcome outcome = run(u"O'Tuhan"_s, 1);
-        QCOMPARE(outcome.sql, u"SELECT * FROM UsysDeuterokanonika WHERE Kitab1 LIKE '*O''Tuhan*'  "_s);
-        QCOMPARE(outcome.hits, 1);
-    }
-
     void translationWithoutTextSaysSo()
     {
         const Outcome outcome = run(u"zzzz"_s, 3);

@@ -16,37 +16,21 @@ using tirta::ui::MessageBox;
 
 namespace {
 
-/// The look of the character at `position`: bold, and its colour.
-struct Look
+/// The colour of every bold character, by position (invalid when it has none of its own).
+QMap<int, QColor> boldCharacters(QTextEdit& view)
 {
-    bool bold = false;
-    QColor colour;
-};
-
-Look lookAt(QTextEdit& view, int position)
-{
-    Look look;
-    const QTextBlock block = view.document()->findBlock(position);
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        if (position < fragment.position() || position >= fragment.position() + fragment.length())
-            continue;
-        const QTextCharFormat format = fragment.charFormat();
-        look.bold = format.fontWeight() >= QFont::Bold;
-        look.colour = format.foreground().style() == Qt::NoBrush ? QColor() : format.foreground().color();
+    QMap<int, QColor> bold;
+    for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QBrush brush = fragment.charFormat().foreground();
+            if (fragment.charFormat().fontWeight() < QFont::Bold)
+                continue;
+            for (int i = fragment.position(); i < fragment.position() + fragment.length(); ++i)
+                bold.insert(i, brush.style() == Qt::NoBrush ? QColor() : brush.color());
+        }
     }
-    return look;
-}
-
-/// The positions of the bold characters.
-QList<int> boldPositions(QTextEdit& view)
-{
-    QList<int> positions;
-    const int count = view.document()->characterCount() - 1;
-    for (int i = 0; i < count; ++i)
-        if (lookAt(view, i).bold)
-            positions << i;
-    return positions;
+    return bold;
 }
 
 QList<int> range(int from, int length)
@@ -69,64 +53,60 @@ private Q_SLOTS:
     void init() { MessageBox::resetForTest(); }
     void cleanup() { QCOMPARE(MessageBox::pendingAnswers(), 0); }
 
-    void everyOccurrenceBoldAndBlackWithoutMatchCase()
+    // Every occurrence is bold; with "Kata Tepat" those spelled exactly as the word are also blue,
+    // the others black. The selection stays on the last occurrence.
+    void marksEveryOccurrence_data()
     {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<bool>("matchCase");
+        QTest::addColumn<QList<int>>("bold");
+        QTest::addColumn<QList<int>>("blue");
+
+        const QList<int> threeKasih = range(0, 5) + range(17, 5) + range(39, 5);
+        QTest::newRow("any case, all black") << u"Kasih itu sabar;\nkasih itu murah hati; KASIH."_s
+                                             << u"kasih"_s << false << threeKasih << QList<int>();
+        QTest::newRow("exact spellings blue")
+            << u"Kasih itu sabar;\nkasih itu murah hati; kasih."_s << u"kasih"_s << true << threeKasih
+            << range(17, 5) + range(39, 5);
+        QTest::newRow("touching occurrences mark only the first")
+            << u"abcabc abc"_s << u"abc"_s << false << range(0, 3) + range(7, 3) << QList<int>();
+        QTest::newRow("doubled quote counts as one")
+            << u"Anak Domba O'Allah."_s << u"O''Allah"_s << false << range(11, 7) << QList<int>();
+    }
+
+    void marksEveryOccurrence()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, word);
+        QFETCH(bool, matchCase);
+        QFETCH(QList<int>, bold);
+        QFETCH(QList<int>, blue);
         QTextEdit view;
-        view.setPlainText(u"Kasih itu sabar;\nkasih itu murah hati; KASIH."_s);
-        QCOMPARE(HighlightWord(&view, u"kasih"_s, false, {}, kBlue), HighlightResult::Marked);
-        QCOMPARE(boldPositions(view), range(0, 5) + range(17, 5) + range(39, 5));
-        QCOMPARE(lookAt(view, 17).colour, QColor(Qt::black));
-        QCOMPARE(lookAt(view, 39).colour, QColor(Qt::black));
-        // The selection stays on the last occurrence.
-        QCOMPARE(view.textCursor().selectionStart(), 39);
-        QCOMPARE(view.textCursor().selectedText(), u"KASIH"_s);
+        view.setPlainText(text);
+        QCOMPARE(HighlightWord(&view, word, matchCase, {}, kBlue), HighlightResult::Marked);
+        const QMap<int, QColor> marked = boldCharacters(view);
+        QCOMPARE(marked.keys(), bold);
+        for (const int at : bold)
+            QCOMPARE(marked.value(at), blue.contains(at) ? kBlue : QColor(Qt::black));
+        int lastStart = bold.last();
+        while (bold.contains(lastStart - 1))
+            --lastStart;
+        QCOMPARE(view.textCursor().selectionStart(), lastStart);
+        QCOMPARE(view.textCursor().selectionEnd(), bold.last() + 1);
         QCOMPARE(MessageBox::shownCount(), 0);
     }
 
-    void exactSpellingsTakeTheColourWithMatchCase()
-    {
-        QTextEdit view;
-        view.setPlainText(u"Kasih itu sabar;\nkasih itu murah hati; kasih."_s);
-        QCOMPARE(HighlightWord(&view, u"kasih"_s, true, {}, kBlue), HighlightResult::Marked);
-        QCOMPARE(boldPositions(view), range(0, 5) + range(17, 5) + range(39, 5));
-        QCOMPARE(lookAt(view, 0).colour, QColor(Qt::black));
-        QCOMPARE(lookAt(view, 17).colour, kBlue);
-        QCOMPARE(lookAt(view, 43).colour, kBlue);
-        QVERIFY(!lookAt(view, 5).bold);
-    }
-
-    void touchingOccurrencesMarkOnlyTheFirst()
-    {
-        QTextEdit view;
-        view.setPlainText(u"abcabc abc"_s);
-        HighlightWord(&view, u"abc"_s, false);
-        QCOMPARE(boldPositions(view), range(0, 3) + range(7, 3));
-    }
-
-    void doubledQuoteCountsAsOne()
-    {
-        QTextEdit view;
-        view.setPlainText(u"Anak Domba O'Allah."_s);
-        QCOMPARE(HighlightWord(&view, u"O''Allah"_s, false), HighlightResult::Marked);
-        QCOMPARE(boldPositions(view), range(11, 7));
-    }
-
-    void missingWordIsReported()
-    {
-        QTextEdit view;
-        view.setPlainText(u"Pada mulanya"_s);
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-        QCOMPARE(HighlightWord(&view, u"kasih"_s, false), HighlightResult::NotFound);
-        QCOMPARE(MessageBox::lastText(), u"Kata tidak ditemukan."_s);
-        QVERIFY(boldPositions(view).isEmpty());
-    }
-
-    void emptyWordDoesNothing()
+    void aMissingWordIsToldAnEmptyOneIsNot()
     {
         QTextEdit view;
         view.setPlainText(u"Pada mulanya"_s);
         QCOMPARE(HighlightWord(&view, QString(), false), HighlightResult::NotFound);
         QCOMPARE(MessageBox::shownCount(), 0);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QCOMPARE(HighlightWord(&view, u"kasih"_s, false), HighlightResult::NotFound);
+        QCOMPARE(MessageBox::lastText(), u"Kata tidak ditemukan."_s);
+        QVERIFY(boldCharacters(view).isEmpty());
     }
 
     void stopEndsTheMarking()
@@ -136,13 +116,13 @@ private Q_SLOTS:
         int asked = 0;
         const auto stopAtThird = [&asked] { return ++asked == 3; };
         QCOMPARE(HighlightWord(&view, u"kasih"_s, false, stopAtThird), HighlightResult::Marked);
-        QCOMPARE(boldPositions(view), range(5, 5) + range(16, 5));
+        QCOMPARE(boldCharacters(view).keys(), range(5, 5) + range(16, 5));
 
         // Stopped before anything was marked: no message, nothing marked.
         QTextEdit other;
         other.setPlainText(u"kasih"_s);
         QCOMPARE(HighlightWord(&other, u"kasih"_s, false, [] { return true; }), HighlightResult::Stopped);
-        QVERIFY(boldPositions(other).isEmpty());
+        QVERIFY(boldCharacters(other).isEmpty());
         QCOMPARE(MessageBox::shownCount(), 0);
     }
 
@@ -157,7 +137,7 @@ private Q_SLOTS:
         QTimer::singleShot(0, &view, [&view] { view.setPlainText(u"Allah yang baru"_s); });
         QCOMPARE(HighlightWord(&view, u"Allah"_s, true, {}, kBlue), HighlightResult::Abandoned);
         QCOMPARE(view.toPlainText(), u"Allah yang baru"_s);
-        QVERIFY(boldPositions(view).isEmpty());
+        QVERIFY(boldCharacters(view).isEmpty());
         QCOMPARE(MessageBox::shownCount(), 0);
     }
 };
