@@ -88,26 +88,6 @@ QString ResultText::finished(int hits, const QString& elapsed, const QString& st
     return QString::fromUtf8(opening(hits, elapsed, stopTag) + m_body);
 }
 
-QString insertCountLines(
-    const QString& text, const QString& syntaxLine, int hits, const QString& elapsed, const QString& stopTag)
-{
-    qsizetype at = -1;
-    const qsizetype found = syntaxLine.isEmpty() ? -1 : text.indexOf(syntaxLine);
-    if (found >= 0) {
-        // The start of the line after it: past the line and its CR LF.
-        at = std::min(found + syntaxLine.size() + 2, text.size());
-    } else {
-        at = 0;
-        for (int line = 0; line < 3 && at >= 0; ++line) {
-            const qsizetype next = text.indexOf(kCrLf, at);
-            at = next < 0 ? -1 : next + 2;
-        }
-        if (at < 0)
-            at = text.size();
-    }
-    return text.left(at) + countLines(hits, elapsed, stopTag) + text.mid(at);
-}
-
 QString resultFileName(const QString& searchKey)
 {
     return u"~ty"_s + SearchKeyChecksum(searchKey) + u".tmp"_s;

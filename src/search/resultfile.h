@@ -57,12 +57,6 @@ private:
     QByteArray m_body;
 };
 
-/// Inserts the count and time lines and the stop tag at the start of the line after the first
-/// occurrence of `syntaxLine` in a result file's text; a text without it gets them after its third
-/// line. Used for files whose hits were written before the totals were known.
-QString insertCountLines(
-    const QString& text, const QString& syntaxLine, int hits, const QString& elapsed, const QString& stopTag);
-
 /// "~ty" + `SearchKeyChecksum`(key) + ".tmp".
 QString resultFileName(const QString& searchKey);
 /// The result file of a search key in `folder` (which ends in "/").
