@@ -3,6 +3,7 @@
 #include "study/form9.h"
 #include "support/readerharness.h"
 #include "support/testenv.h"
+#include "uikit/help.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -24,16 +25,19 @@ private Q_SLOTS:
         QTest::addColumn<int>("feature");
         QTest::addColumn<int>("button"); // 0: menu item only
         QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("page"); // of the handbook, opened by F1 in the window
         for (const bool on : { true, false }) {
             const char* state = on ? "on" : "off";
-            const auto row = [&](const char* key, Feature feature, int button, const QString& window) {
-                QTest::addRow("%s %s", key, state) << on << static_cast<int>(feature) << button << window;
+            const auto row = [&](const char* key, Feature feature, int button, const QString& window,
+                                 const QString& page) {
+                QTest::addRow("%s %s", key, state)
+                    << on << static_cast<int>(feature) << button << window << page;
             };
-            row("Kamus", Feature::Kamus, 7, u"Form9"_s);
-            row("Tematik", Feature::Tematik, 0, u"Form18"_s);
-            row("Perumpamaan", Feature::Perumpamaan, 4, u"Form4"_s);
-            row("Nubuat", Feature::Nubuat, 5, u"Form5"_s);
-            row("Peta", Feature::Peta, 6, u"Form6"_s);
+            row("Kamus", Feature::Kamus, 7, u"Form9"_s, u"kamus"_s);
+            row("Tematik", Feature::Tematik, 0, u"Form18"_s, u"tematik"_s);
+            row("Perumpamaan", Feature::Perumpamaan, 4, u"Form4"_s, u"perumpamaan"_s);
+            row("Nubuat", Feature::Nubuat, 5, u"Form5"_s, u"nubuat"_s);
+            row("Peta", Feature::Peta, 6, u"Form6"_s, u"peta"_s);
         }
     }
 
@@ -43,6 +47,7 @@ private Q_SLOTS:
         QFETCH(int, feature);
         QFETCH(int, button);
         QFETCH(QString, window);
+        QFETCH(QString, page);
         tirta::test::ReaderHarness harness;
         auto builder = tirta::test::sampleBible();
         const QString key = QString::fromLatin1(QTest::currentDataTag()).section(u' ', 0, 0);
@@ -65,6 +70,12 @@ private Q_SLOTS:
         toolButton ? toolButton->click() : item->trigger();
         auto* opened = form->findChild<QWidget*>(window);
         QVERIFY(opened && opened->isVisible());
+        // F1 in the window opens its own page of the handbook, not the main window's.
+        QString asked;
+        tirta::ui::help::setOpener([&asked](const QString& name) { asked = name; });
+        QTest::keyClick(opened, Qt::Key_F1);
+        tirta::ui::help::setOpener({});
+        QCOMPARE(asked, page);
         // Opening it again brings back the same window.
         opened->hide();
         item->trigger();
