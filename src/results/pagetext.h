@@ -66,7 +66,6 @@ public:
     void applyMarks(const std::vector<Mark>& marks);
     /// Every stretch plain again.
     void clearLooks() { m_looks.clear(); }
-    bool hasLooks() const { return !m_looks.empty(); }
     /// The stretches between `from` and `to` that are not plain.
     std::vector<Mark> marksIn(int from, int to) const;
     /// The whole text in runs of one look.

@@ -242,6 +242,10 @@ private Q_SLOTS:
         QTest::keyClick(&form, Qt::Key_F11);
         reader.control<QPushButton>("rbCommand")->click();
         QCOMPARE(visibleBands(form), before);
+        // Showing a band from the menu ends the enlarged view as well.
+        QTest::keyClick(&form, Qt::Key_F11);
+        reader.action("menuSettingStatus")->trigger();
+        QCOMPARE(visibleBands(form), QStringList { u"picStatusBar"_s });
     }
 
     void searchBarGoesBackHome()

@@ -188,6 +188,30 @@ private Q_SLOTS:
         QCOMPARE(tirta::test::readBytes(m_report.tipsFile), "Tip satu.\r\nTip dua.\r\n");
     }
 
+    void translationsAloneNeedNoStudyMaterial()
+    {
+        // A user's own translations, without any study section: the book fields stay empty.
+        tirta::test::SmallInputs plain;
+        const QString study
+            = u"[Kitab]\nPerikop = perikop.txt\nReferensi = referensi.txt\nSurvai = 1\n"
+              u"CiriKhas = 1\n\n[Perumpamaan]\nBerkas = umpama.txt\n\n[Tip]\nBerkas = tip.txt\n"_s;
+        QVERIFY(plain.write({ { u"katalog.txt"_s, study, QString() },
+            { u"katalog.txt"_s, u"Perumpamaan = 1"_s, u"Perumpamaan = 0"_s } }));
+        BuildReport report;
+        Diagnostics diagnostics;
+        const QString output = plain.path(u"Purnaka2000.dat"_s);
+        QVERIFY2(plain.build(output, &report, &diagnostics), qPrintable(diagnostics.value(0).toString()));
+        QVERIFY(report.tipsFile.isEmpty());
+        DataFailure failure;
+        auto session = DataSession::open(output, &failure);
+        QVERIFY2(session, qPrintable(describe(failure)));
+        Recordset& books = session->recordset(Role::Books);
+        QVERIFY(books.findFirst(u"Kitab1='Yohanes'"_s));
+        for (const char16_t* field : { u"Perikop", u"Referensi", u"Survai", u"CiriKhas" })
+            QVERIFY2(books.text(field).isEmpty(), qPrintable(QString::fromUtf16(field)));
+        QCOMPARE(session->recordset(Role::Parables).recordCount(), 0);
+    }
+
     void refusedBuildKeepsTheOutputAsItWas_data()
     {
         QTest::addColumn<QString>("file");
