@@ -30,7 +30,7 @@ class DataBuilderTest : public QObject
     Q_OBJECT
 
 private:
-    const tirta::test::SmallInputs m_inputs;
+    tirta::test::SmallInputs m_inputs;
     std::unique_ptr<DataSession> m_session;
     BuildReport m_report;
 
