@@ -521,14 +521,6 @@ QString ToolbarBand::featureMark(int index) const
     return validIndex(index) ? m_featureMark[index] : QString();
 }
 
-void ToolbarBand::setButtonVisible(int index, bool visible)
-{
-    if (!validIndex(index))
-        return;
-    m_ui.ToolButton[index]->setVisible(visible);
-    m_ui.blueBtn[index]->setVisible(visible);
-}
-
 QString ToolbarBand::toolTipOf(int index) const
 {
     return validIndex(index) ? m_ui.ToolButton[index]->toolTip() : QString();

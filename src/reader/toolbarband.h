@@ -40,9 +40,6 @@ public:
     /// "_NON_AKTIF" when the feature behind button `index` is switched off, else empty.
     QString featureMark(int index) const;
 
-    /// Shows or hides button `index` in both styles; the others close up.
-    void setButtonVisible(int index, bool visible);
-
     /// The page button 10 opens: "cari" (search results, the start), "clipbook" or "daftar".
     QString resultsTag() const { return m_resultsTag; }
     /// The tooltip button `index` shows now (button 10's follows its tag).

@@ -306,22 +306,6 @@ private Q_SLOTS:
         QCOMPARE(back, normal);
     }
 
-    void hiddenButtonLeavesNoGap()
-    {
-        QWidget* standard = named<QWidget>(m_band, "Picture1");
-        const int before = standard->sizeHint().width();
-        const int nextLeft = tool(8)->x();
-        m_band->setButtonVisible(7, false);
-        QVERIFY(tool(7)->isHidden());
-        QVERIFY(blue(7)->isHidden());
-        QVERIFY(standard->sizeHint().width() < before);
-        QTRY_VERIFY(tool(8)->x() < nextLeft);
-
-        m_band->setButtonVisible(7, true);
-        QVERIFY(!tool(7)->isHidden() && !blue(7)->isHidden());
-        QTRY_COMPARE(tool(8)->x(), nextLeft);
-    }
-
     void narrowBandWrapsWithoutClipping_data() { styleRows(); }
     void narrowBandWrapsWithoutClipping()
     {
