@@ -86,7 +86,6 @@ private Q_SLOTS:
         QTest::newRow("null") << true << QVariant() << false;
         QTest::newRow("two characters") << true << QVariant(u"1:"_s) << false;
         QTest::newRow("three characters") << true << QVariant(u"1:1"_s) << true;
-        QTest::newRow("a verse") << true << QVariant(u"1:1 Tobit"_s) << true;
     }
     void thirdDeuteroTranslationNeedsThreeCharacters()
     {

@@ -252,7 +252,6 @@ private Q_SLOTS:
         QCOMPARE(m_session->recordset(tirta::Role::Search).query(), sql);
         QVERIFY(outcome.path.startsWith(m_results->path() + u"/~ty"_s));
         QVERIFY(outcome.path.endsWith(u".tmp"_s));
-        QCOMPARE(outcome.entry.path, outcome.path);
         QCOMPARE(outcome.entry.summary,
             u"Versi A\r\n-- Sintaks pencarian : Allah\r\n"_s + caption
                 + u"\r\n-- Ditemukan : %1 ayat\r\n-- Waktu pencarian : 00:00:00"_s.arg(hits));
@@ -297,15 +296,6 @@ private Q_SLOTS:
         QCOMPARE(outcome.entry.label, text + u" (Versi A -- Pencarian di seluruh Alkitab )"_s);
     }
 
-    void translationColumn()
-    {
-        Request request = wholeBible(u"God"_s);
-        request.column = u"Kitab2"_s;
-        const Outcome outcome = run(request);
-        QCOMPARE(outcome.hits, 1);
-        QVERIFY(fileBytes(outcome.path).endsWith("\r\n\r\nMatius 2\r\n2:1 Behold the Lamb of God.\r\n"));
-    }
-
     // The key names the result file: the column and the text with its quotes doubled, then what the
     // scope depends on. The changed rows take another column, book, chapter, testament and
     // "Kata Tepat".
@@ -317,11 +307,8 @@ private Q_SLOTS:
         QTest::newRow("chapter") << 0 << false << u"Kitab1O''AllahCari di Pasal aktifKejadianTrue04"_s;
         QTest::newRow("book") << 1 << false << u"Kitab1O''AllahCari di Kitab aktifKejadianTrue0"_s;
         QTest::newRow("testament") << 2 << false << u"Kitab1O''AllahCari di Perjanjian aktifTrue0"_s;
-        QTest::newRow("bible") << 3 << false << u"Kitab1O''Allah20"_s;
         QTest::newRow("chapter, changed")
             << 0 << true << u"Kitab2O''AllahCari di Pasal aktifKeluaranFalse17"_s;
-        QTest::newRow("book, changed") << 1 << true << u"Kitab2O''AllahCari di Kitab aktifKeluaranFalse1"_s;
-        QTest::newRow("testament, changed") << 2 << true << u"Kitab2O''AllahCari di Perjanjian aktifFalse1"_s;
         QTest::newRow("bible, changed") << 3 << true << u"Kitab2O''Allah21"_s;
     }
 
@@ -390,8 +377,6 @@ private Q_SLOTS:
             << u"ab"_s << int(Status::TooShort) << u"Kata yang dicari terlalu pendek"_s;
         QTest::newRow("leading plus")
             << u"+kasih"_s << int(Status::BadSyntax) << u"Lihat panduan untuk penggunaan syntax pencarian"_s;
-        QTest::newRow("leading caret")
-            << u"^kasih"_s << int(Status::BadSyntax) << u"Lihat panduan untuk penggunaan syntax pencarian"_s;
         QTest::newRow("nowhere") << u"zzzz"_s << int(Status::NotFound) << u"Kata tidak ditemukan"_s;
     }
 
@@ -409,22 +394,35 @@ private Q_SLOTS:
         QVERIFY(QDir(m_results->path()).entryList(QDir::Files).isEmpty());
     }
 
-    void rejectedQueryKeepsTheSearchRecordset()
+    // The column names the translation searched; an unknown one is refused by the engine and the
+    // search recordset keeps the last good query.
+    void columnChoosesTheTranslation()
     {
-        run(wholeBible(u"Allah"_s));
-        Request request = wholeBible(u"Allah"_s);
-        request.column = u"KitabX"_s;
+        Request request = wholeBible(u"God"_s);
+        request.column = u"Kitab2"_s;
         const Outcome outcome = run(request);
-        QCOMPARE(outcome.status, Status::QueryFailed);
-        QVERIFY(!outcome.message.isEmpty());
+        QCOMPARE(outcome.hits, 1);
+        QVERIFY(fileBytes(outcome.path).endsWith("\r\n\r\nMatius 2\r\n2:1 Behold the Lamb of God.\r\n"));
+        request.column = u"KitabX"_s;
+        const Outcome rejected = run(request);
+        QCOMPARE(rejected.status, Status::QueryFailed);
+        QVERIFY(!rejected.message.isEmpty());
         QVERIFY(m_session->has(tirta::Role::Search));
         QCOMPARE(m_session->recordset(tirta::Role::Search).query(),
-            u"SELECT * FROM UsysAlkitab WHERE (Kitab1 LIKE '*Allah*'  )"_s);
+            u"SELECT * FROM UsysAlkitab WHERE (Kitab2 LIKE '*God*'  )"_s);
     }
 
-    void unwritableFolder()
+    // Without a folder the results go to the temporary folder; a folder that cannot take them is
+    // reported, and so is a full disk.
+    void resultFolder()
     {
         Request request = wholeBible(u"Allah"_s);
+        request.tempFolder.clear();
+        const Outcome inTemp = run(request);
+        QCOMPARE(inTemp.status, Status::Complete);
+        QCOMPARE(QFileInfo(inTemp.path).absolutePath() + u'/', tirta::TempFolder());
+        QFile::remove(inTemp.path);
+
         request.tempFolder = m_results->path() + u"/missing/folder/"_s;
         const Outcome outcome = run(request);
         QCOMPARE(outcome.status, Status::WriteFailed);
@@ -438,16 +436,6 @@ private Q_SLOTS:
         QCOMPARE(full100.status, Status::WriteFailed);
         QVERIFY(full100.message.endsWith(u"Ruang disk tidak cukup."_s));
         QVERIFY(!QFile::exists(full100.path));
-    }
-
-    void defaultFolderIsTheTemporaryFolder()
-    {
-        Request request = wholeBible(u"Allah"_s);
-        request.tempFolder.clear();
-        const Outcome outcome = run(request);
-        QCOMPARE(outcome.status, Status::Complete);
-        QCOMPARE(QFileInfo(outcome.path).absolutePath() + u'/', tirta::TempFolder());
-        QFile::remove(outcome.path);
     }
 
     // Straight through the stored text or through the preselection query and the decoded text, a
@@ -566,21 +554,10 @@ private Q_SLOTS:
         QCOMPARE(count, int(hits.count("H\r\n")));
     }
 
-    void countLinesGoAfterTheSyntaxLine()
-    {
-        ResultText text(u"Judul"_s, u" -- Pencarian di Kitab Rut"_s, syntaxLine(u"kasih"_s));
-        text.appendHit(hitHeader(u"Rut"_s, u"1"_s), u"1:1 kasih"_s);
-        QCOMPARE(text.finished(1, u"00:01:02"_s, stopTag()),
-            u"Judul\r\n -- Pencarian di Kitab Rut\r\n -- Sintaks Pencarian: kasih\r\n"
-            u" -- Ditemukan : 1 ayat \r\n -- Waktu Pencarian : 00:01:02\r\n -- (PENCARIAN DIHENTIKAN)"
-            u"\r\n\r\nRut 1\r\n1:1 kasih\r\n"_s);
-    }
-
     void elapsedTime_data()
     {
         QTest::addColumn<qint64>("milliseconds");
         QTest::addColumn<QString>("text");
-        QTest::newRow("nothing") << qint64(0) << u"00:00:00"_s;
         QTest::newRow("under a second") << qint64(999) << u"00:00:00"_s;
         QTest::newRow("minutes") << qint64(62'500) << u"00:01:02"_s;
         QTest::newRow("hours") << qint64(3'723'000) << u"01:02:03"_s;
