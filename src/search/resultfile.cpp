@@ -83,11 +83,6 @@ QByteArray ResultText::opening(int hits, const QString& elapsed, const QString& 
     return QString(m_head + countLines(hits, elapsed, stopTag)).toUtf8();
 }
 
-QString ResultText::finished(int hits, const QString& elapsed, const QString& stopTag) const
-{
-    return QString::fromUtf8(opening(hits, elapsed, stopTag) + m_body);
-}
-
 QString resultFileName(const QString& searchKey)
 {
     return u"~ty"_s + SearchKeyChecksum(searchKey) + u".tmp"_s;

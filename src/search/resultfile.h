@@ -30,7 +30,8 @@ QString hitHeader(const QString& book, const QString& chapter);
 ///     ...                                       (a stopped search ends with two line
 ///     --PENCARIAN DIHENTIKAN--                   breaks and this line)
 ///
-/// The count and time lines are known only after the scan, so they are inserted by `finished`.
+/// The count and time lines are known only after the scan, so they are written by `opening`
+/// once the hits are in.
 class ResultText
 {
 public:
@@ -49,8 +50,6 @@ public:
     QByteArray opening(int hits, const QString& elapsed, const QString& stopTag) const;
     /// The hits (and the stop marker) in UTF-8.
     const QByteArray& hits() const { return m_body; }
-    /// The whole file as text: `opening` and `hits`.
-    QString finished(int hits, const QString& elapsed, const QString& stopTag) const;
 
 private:
     QString m_head;
