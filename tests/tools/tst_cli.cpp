@@ -38,7 +38,6 @@ private Q_SLOTS:
     void wrongCallsExitWithTwo_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("nothing") << QStringList();
         QTest::newRow("catalogue only") << QStringList { u"katalog.txt"_s };
         QTest::newRow("unknown option") << QStringList { u"--cepat"_s, u"a"_s, u"b"_s };
     }
