@@ -31,7 +31,6 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTemporaryDir>
-#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>

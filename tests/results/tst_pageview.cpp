@@ -58,7 +58,6 @@ private Q_SLOTS:
         QTest::newRow("split a line") << u"satu dua"_s << 4 << 1 << u"\n\n"_s;
         QTest::newRow("append") << u"satu\n"_s << 5 << 0 << u"dua\ntiga\n"_s;
         QTest::newRow("replace all") << u"a\nb\nc"_s << 0 << 5 << u"x"_s;
-        QTest::newRow("empty") << QString() << 0 << 0 << u"\n"_s;
     }
 
     void paragraphsFollowEdits()

@@ -1,7 +1,6 @@
 #include "results/printing.h"
 #include "support/testenv.h"
 
-#include <QApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
