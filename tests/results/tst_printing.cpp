@@ -3,7 +3,6 @@
 
 #include <QFontMetricsF>
 #include <QImage>
-#include <QPageLayout>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
@@ -86,7 +85,6 @@ private Q_SLOTS:
             return true;
         });
         painter.end();
-        QCOMPARE(count, device.page + 1);
         const QFontMetricsF metrics(font, &device);
         std::set<std::pair<int, qreal>> lines;
         int drawn = 0;
@@ -134,7 +132,6 @@ private Q_SLOTS:
         // 150 lines of 10 points in a 742 point high area need three pages at least; no text, one empty page.
         QVERIFY2(lines > 0 ? pages >= 3 : pages == 1, qPrintable(QString::number(pages)));
         // 1000 twips are 50 points: the text area is the A4 page less 50 points on each side.
-        QCOMPARE(printer.pageLayout().margins(QPageLayout::Point), QMarginsF(50, 50, 50, 50));
         QCOMPARE(printer.pageRect(QPrinter::Point).toRect(), QRect(50, 50, 595 - 100, 842 - 100));
     }
 };
