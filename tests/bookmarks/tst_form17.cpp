@@ -92,8 +92,6 @@ private Q_SLOTS:
         store(form, u"kasih\nAllah "_s);
         m_reader->column = u"Kitab2"_s;
         store(bookmarkAt(u"Kejadian#1:1"_s), u"awal"_s);
-        QCOMPARE(list(form, 0)->count(), 2);
-        QCOMPARE(list(form, 1)->item(1)->text(), u"Kitab2~~~~English"_s);
 
         // Edit the first, move it while editing, and update it in place.
         clickRow(form, 0);
@@ -174,7 +172,6 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(m_dir->filePath(u"tmp"_s)));
         QVERIFY(tirta::writeFileWhole(file().leftoverPath(), "lama#@#Kitab1~~~~TB#@#Roma#5:8\r\n"));
         Q_EMIT m_reader->events().firstActivated();
-        QVERIFY(!QFile::exists(file().leftoverPath()));
         QCOMPARE(fileBytes(file().path()), QByteArray("lama#@#Kitab1~~~~TB#@#Roma#5:8\r\n"));
         QVERIFY(!m_reader->window.findChild<Form17*>()); // the window was not needed for it
     }
